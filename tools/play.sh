@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tavni and starts it; the player's files stay across rebuilds.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/tools/build.sh"
+exec "$root/tools/launch.sh" "$root/build"
