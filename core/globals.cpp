@@ -1,0 +1,4 @@
+#include "globals.h"
+
+int DrawGrid = 0;
+int GameLevel = 0;
