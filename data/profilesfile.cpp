@@ -1,0 +1,88 @@
+// "profiles.dat": the profile count, the current index, then per profile its name, level,
+// stage and reserved number, in a Qt data stream.
+#include "alert.h"
+#include "datafiles.h"
+#include "gamedata.h"
+#include "series.h"
+
+#include <QDataStream>
+#include <QFile>
+
+namespace {
+
+const QString profilesFile = QStringLiteral("profiles.dat");
+
+// The position of a player who has finished the series.
+constexpr int finishedLevel = SeriesLevels + 1;
+
+bool readProfile(QDataStream &in, Profile &profile)
+{
+    return readString(in, profile.name) && readInt(in, profile.level)
+           && readInt(in, profile.sublevel) && readInt(in, profile.reserved);
+}
+
+// A position that names no stage starts the series anew, so that the game never asks for a
+// level file that does not exist; a finished series has only the one position.
+void keepInSeries(Profile &profile)
+{
+    if (profile.level == finishedLevel) {
+        profile.sublevel = 1;
+        return;
+    }
+    if (profile.sublevel < 1 || profile.sublevel > subLevelCount(profile.level)) {
+        profile.level = 1;
+        profile.sublevel = 1;
+    }
+}
+
+QByteArray encodeProfiles(int count, int current, const std::vector<Profile> &profiles)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(count) << qint32(current);
+    for (const Profile &profile : profiles) {
+        out << profile.name << qint32(profile.level) << qint32(profile.sublevel)
+            << qint32(profile.reserved);
+    }
+    return bytes;
+}
+
+} // namespace
+
+void GameData::LoadProfiles()
+{
+    if (!QFile::exists(profilesFile))
+        WriteDefaultProfiles();
+    QFile file(profilesFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QDataStream in(&file);
+    int count = 0;
+    int current = -1;
+    readInt(in, count);
+    readInt(in, current);
+
+    // The count is only an upper bound: a record is taken when it is really there.
+    profiles.clear();
+    Profile profile;
+    while (int(profiles.size()) < count && readProfile(in, profile)) {
+        keepInSeries(profile);
+        profiles.push_back(profile);
+    }
+    profileCount = int(profiles.size());
+    CurrentProfile = isProfile(current) ? current : -1;
+}
+
+void GameData::SaveProfiles()
+{
+    if (!replaceFile(profilesFile, encodeProfiles(profileCount, CurrentProfile, profiles)))
+        showCriticalAlert(QStringLiteral("Tavni"), QStringLiteral("Error write profiles ."));
+}
+
+void GameData::WriteDefaultProfiles()
+{
+    profiles.clear();
+    profileCount = 0;
+    CurrentProfile = -1;
+    replaceFile(profilesFile, encodeProfiles(profileCount, CurrentProfile, profiles));
+}
