@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/build.sh"
-exec "$root/tools/launch.sh" "$root/build"
+exec "$root/tools/launch.sh" "$root/build/run"
