@@ -65,6 +65,9 @@ bool FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int)
         soundlayer::setError(FMOD_ERR_INVALID_PARAM);
         return false;
     }
+    // SDL would otherwise take over SIGINT and SIGTERM and turn them into events that nobody
+    // reads, so the game could no longer be stopped by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Its own subsystem start, so that each FSOUND_Init picks the driver named in the
     // environment afresh and FSOUND_Close really lets the device go.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
