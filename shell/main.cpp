@@ -1,9 +1,10 @@
 // Tavni: the entry function.
-#include "classicboardwindow.h"
-#include "globals.h"
+#include "languages.h"
 #include "messageboxes.h"
+#include "window.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <cstdlib>
 #include <ctime>
 
@@ -11,9 +12,15 @@ int main(int argc, char **argv)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     QApplication app(argc, argv);
+    QTranslator translator;
     installMessageBoxes();
-    GameLevel = 1;
-    ClassicBoardWindow window;
-    window.show();
-    return app.exec();
+    installTranslation(app, translator);
+
+    int result = 0;
+    {
+        Window window;
+        window.show();
+        result = app.exec();
+    }
+    return result;
 }

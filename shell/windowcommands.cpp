@@ -1,0 +1,156 @@
+// The main window's commands and its answers to the board widget and the profiles dialog.
+#include "window.h"
+
+#include "aboutw.h"
+#include "configdialog.h"
+#include "desktop.h"
+#include "fmodlayer.h"
+#include "gamedata.h"
+#include "renderarea.h"
+#include "selprofile.h"
+#include "spicture.h"
+#include "top10.h"
+
+#include <QListWidget>
+#include <QTimer>
+
+void Window::mainMenu()
+{
+    renderArea->StopGame();
+    SetMainMenuSize();
+    centerOnDesktop(this);
+}
+
+void Window::optionsA()
+{
+    if (configDialog->exec() != QDialog::Accepted)
+        return;
+    store->gameLevel = configDialog->levelValue();
+    SoundOn = configDialog->soundChecked();
+    MusicOn = configDialog->musicChecked();
+    MasterVolume = configDialog->volumeValue();
+    SetMusicVolume(MasterVolume);
+    if (MusicOn && !song) {
+        PlayNext();
+        StartMusicPoll();
+    } else if (!MusicOn && song) {
+        FMUSIC_StopSong(song);
+    }
+    DrawGrid = configDialog->gridChecked();
+    store->SaveSettings();
+    renderArea->RedrawBoard(true, 0, 0, 0, 0);
+    renderArea->repaint();
+}
+
+// Without a valid selected profile the dialog may not be dismissed without choosing one.
+bool Window::NeedsProfileChoice() const
+{
+    return CurrentProfile < 0 || CurrentProfile >= store->profileCount;
+}
+
+void Window::SelectProfile()
+{
+    if (renderArea->board.active)
+        return;
+    selProfile->setSelectionRequired(NeedsProfileChoice());
+    selProfile->setWindowModality(Qt::ApplicationModal);
+    selProfile->show();
+}
+
+void Window::SetProfile(int idx)
+{
+    if (!store->SelectProfile(idx))
+        return;
+    const Profile &profile = store->profiles[idx];
+    renderArea->SetPlayer(profile.name, profile.level, profile.sublevel);
+    selProfile->setSelectionRequired(false);
+}
+
+void Window::AddProfileName_slot(QString pname)
+{
+    store->AddProfile(pname);
+    RefreshProfileList();
+}
+
+// Deleting the selected profile, or one before it, leaves the player's choice to be made again.
+void Window::DeleteProfileName_slot(int idx)
+{
+    const bool selectionMoved = idx >= 0 && idx < store->profileCount && idx <= CurrentProfile;
+    store->DeleteProfile(idx);
+    RefreshProfileList();
+    selProfile->setSelectionRequired(selectionMoved || NeedsProfileChoice());
+}
+
+void Window::RefreshProfileList()
+{
+    selProfile->list->clear();
+    for (const Profile &profile : store->profiles)
+        selProfile->list->addItem(profile.name);
+}
+
+void Window::LevelCompleted(int level, int sublevel)
+{
+    store->RecordProgress(level, sublevel);
+}
+
+void Window::ClassicGameCompleted(int ptime)
+{
+    store->AddClassicResult(ptime);
+}
+
+void Window::setWinSize(int w, int h)
+{
+    setFixedSize(w, ToolbarHeight() + h + renderArea->hudHeight);
+    renderArea->BoardColours(preview->colours, preview->cols, preview->rows);
+    centerOnDesktop(this);
+    preview->setGeometry(x() + width() + 10, y() + 20, 20 * preview->cols, 20 * preview->rows);
+    preview->update();
+}
+
+void Window::ShowPreview()
+{
+    if (!renderArea->board.active)
+        return;
+    renderArea->BoardColours(preview->colours, preview->cols, preview->rows);
+    preview->setGeometry(x() + width(), y(), 20 * preview->cols + 20, 20 * preview->rows + 20);
+    preview->showPicture = true;
+    preview->show();
+}
+
+void Window::ShowTop10()
+{
+    top10->setWindowModality(Qt::ApplicationModal);
+    FillBestResults();
+    top10->show();
+}
+
+void Window::ShowAbout()
+{
+    about->setWindowFlags(Qt::Dialog);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+// The rows are built here, so their texts belong to the main window's translations.
+void Window::FillBestResults()
+{
+    QListWidget *classic = top10->classicTab->list;
+    classic->clear();
+    classic->addItem(tr("Name") + QStringLiteral("    ") + tr("Time"));
+    for (int i = 0; i < 10 && i < store->classicTop.size(); ++i) {
+        const BestResult &entry = store->classicTop[i];
+        classic->addItem((QStringLiteral("%1. ") + entry.name + QStringLiteral("  %2 ") + tr("sec."))
+                             .arg(i + 1)
+                             .arg(entry.time));
+    }
+
+    QListWidget *puzzle = top10->puzzleTab->list;
+    puzzle->clear();
+    puzzle->addItem(tr("Name") + QStringLiteral("    ") + tr("Score"));
+    for (int i = 0; i < 10 && i < store->puzzleTop.size(); ++i) {
+        const BestResult &entry = store->puzzleTop[i];
+        puzzle->addItem((QStringLiteral("%1. ") + entry.name + QStringLiteral("  %2 "))
+                            .arg(i + 1)
+                            .arg(entry.score));
+    }
+}

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Plays the built game as a new player would, on a virtual X display: answers the name prompt,
+# starts the classic game from the menu, quits with Ctrl+Q and checks the three files written.
+# Usage: firststart.sh RUN_FOLDER
+set -euo pipefail
+
+run_folder=$(cd "$1" && pwd)
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [[ -n "$game_pid" ]] && kill -KILL "$game_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display of our own, whatever number is free.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+[[ "$DISPLAY" != ":" ]] || fail "Xvfb did not start"
+
+mkdir -p "$work/home/tester" "$work/game"
+ln -s "$run_folder/languages" "$work/game/languages"
+ln -s "$run_folder/data" "$work/game/data"
+(cd "$work/game" && HOME="$work/home/tester" SDL_AUDIODRIVER=dummy \
+   exec env -u QT_QPA_PLATFORM "$run_folder/tavni" >"$work/game.log" 2>&1) &
+game_pid=$!
+
+prompt=$(timeout 20 xdotool search --sync --onlyvisible --name '^Creating new profile$' | head -n1) \
+  || fail "no name prompt"
+xdotool windowfocus --sync "$prompt"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "Tester"
+xdotool key Return
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavni$' | head -n1) \
+  || fail "no main window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+toolbar=$((HEIGHT - 402))
+[[ "$WIDTH" -eq 402 && "$toolbar" -gt 60 ]] || fail "menu size ${WIDTH}x${HEIGHT}"
+
+# Over the Classic button, then a click starts the classic game and the window takes its size.
+xdotool mousemove --sync $((X + 70)) $((Y + toolbar + 40))
+xdotool mousemove --sync $((X + 80)) $((Y + toolbar + 50))
+xdotool click 1
+for _ in $(seq 50); do
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [[ "$WIDTH" -eq 260 ]] && break
+  sleep 0.1
+done
+[[ "$WIDTH" -eq 260 && "$HEIGHT" -eq $((toolbar + 330)) ]] || fail "classic size ${WIDTH}x${HEIGHT}"
+
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers ctrl+q
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not close on Ctrl+Q"
+game_pid=""
+
+cd "$work/game"
+[[ "$(head -n5 game.dat | tr '\n' ' ')" == "1 1 1 1 128 " ]] || fail "game.dat: $(cat game.dat)"
+expected_profiles='00000001000000000000000c005400650073007400650072000000010000000100000000'
+[[ "$(od -An -tx1 -v profiles.dat | tr -d ' \n')" == "$expected_profiles" ]] \
+  || fail "profiles.dat: $(od -An -tx1 -v profiles.dat | tr -d ' \n')"
+[[ "$(stat -c %s data.dat)" -eq 320 ]] || fail "data.dat is $(stat -c %s data.dat) bytes"
+echo "1 passed, 0 failed"
