@@ -1,362 +1,170 @@
-// The board widget's geometry, mouse input and game flow, as the window and the player see them.
-#include "boxanswerer.h"
+// The board widget as the window and the player see it: level sizes and backgrounds, presses on
+// the board and their sound, the menu screen, the information bar, the game flow and its boxes.
 #include "desktop.h"
+#include "diskaudio.h"
+#include "fmodlayer.h"
 #include "gamestage.h"
 #include "random.h"
+#include "settings.h"
 
-#include <QMouseEvent>
-#include <QTest>
-
-namespace {
-
-// Every raw random value is 0: each scrambling turn of the classic game is then a clockwise
-// turn of cell (1, 1).
-int zero()
-{
-    return 0;
-}
-
-struct ZeroRandom {
-    ZeroRandom() { setRandomSource(&zero); }
-    ~ZeroRandom() { setRandomSource(nullptr); }
-};
-
-void press(RenderArea &area, const QPoint &at, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mousePress(&area, button, Qt::NoModifier, at);
-}
-
-// The board's size in playing cells, as the level file gives it.
-QSize levelSize(const Board &board)
-{
-    return QSize(board.columns - 2, board.rows - 2);
-}
-
-QSize catalogueSize(int level, int subLevel)
-{
-    Board board;
-    board.load(QStringLiteral(":/levels/levels%1/%2.map").arg(level).arg(subLevel));
-    return QSize(board.columns - 2, board.rows - 2);
-}
-
-} // namespace
+#include <QDir>
+#include <QPainter>
 
 class RenderAreaTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sizeHints();
-    void fitsBoardsToTheDesktop_data();
-    void fitsBoardsToTheDesktop();
-    void classicBoardReportsItsSize();
-    void pressTurnsTheCellUnderThePointer_data();
-    void pressTurnsTheCellUnderThePointer();
-    void leftThenRightRestoresTheBoard();
-    void pressCompletesAnAlreadySolvedBoard();
-    void classicGameEndsAtTheMenu();
-    void savedPositionAsksToContinue_data();
-    void savedPositionAsksToContinue();
-    void freshProfileStartsWithoutQuestion();
-    void lastSubLevelOfALevelShowsTheStageBox();
-    void lastSubLevelOfTheSeriesEndsTheGame();
-    void finishedSeriesAsksToPlayAgain_data();
-    void finishedSeriesAsksToPlayAgain();
-    void stopGameKeepsThePosition();
-    void menuClickFollowsTheLastHover();
-};
+    // Every scrambling turn is then the same turn of cell (1, 1).
+    void initTestCase() { setRandomSource([] { return 0; }); }
+    void cleanup() { FSOUND_Close(); } // after a failed row too
 
-void RenderAreaTest::sizeHints()
-{
-    RenderArea area;
-    QCOMPARE(area.sizeHint(), QSize(230, 230));
-    QCOMPARE(area.minimumSizeHint(), QSize(50, 50));
-    QCOMPARE(area.hudHeight, 70);
-    QCOMPARE(area.board.mode, 0);
-    QVERIFY(!area.board.active);
-}
-
-void RenderAreaTest::fitsBoardsToTheDesktop_data()
-{
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QSize>("desktop");
-    QTest::addColumn<int>("cellSize");
-    QTest::newRow("16 x 11 on 1280 x 1024") << 18 << 13 << QSize(1280, 1024) << 60;
-    QTest::newRow("16 x 11 on 1024 x 768") << 18 << 13 << QSize(1024, 768) << 51;
-    QTest::newRow("exactly as wide") << 18 << 13 << QSize(1160, 860) << 60;
-    QTest::newRow("one pixel short") << 18 << 13 << QSize(1159, 860) << 57;
-    QTest::newRow("classic") << 5 << 5 << QSize(800, 600) << 60;
-}
-
-void RenderAreaTest::fitsBoardsToTheDesktop()
-{
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(QSize, desktop);
-    QFETCH(int, cellSize);
-    QCOMPARE(fittedCellSize(columns, rows, 60, 40, desktop), cellSize);
-}
-
-void RenderAreaTest::classicBoardReportsItsSize()
-{
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.StartClassicGame();
-    QCOMPARE(stage.signalLog, QStringList{"LevelLoaded(260,260)"});
-    QCOMPARE(stage.area.size(), QSize(258, 328));
-    QVERIFY(stage.area.board.active);
-    QCOMPARE(stage.area.board.mode, 1);
-
-    // The largest boards do not fit the 800 x 800 test screen with 60-pixel cells.
-    const QSize desktop = desktopGeometry().size();
-    stage.area.SetPlayer(QStringLiteral("p"), 5, 1);
-    BoxAnswerer answers({"Continue saved game"});
-    stage.area.StartPuzzleGame();
-    const Board &board = stage.area.board;
-    const int cell = fittedCellSize(board.columns, board.rows, 60, 40, desktop);
-    QVERIFY(cell < 60);
-    QCOMPARE(board.cellSize, cell);
-    QCOMPARE(board.margin, cell / 2 + 10);
-    QCOMPARE(stage.signalLog.last(), QStringLiteral("LevelLoaded(%1,%2)")
-                                         .arg((board.columns - 2) * cell + 2 * board.margin)
-                                         .arg((board.rows - 2) * cell + 2 * board.margin));
-}
-
-void RenderAreaTest::pressTurnsTheCellUnderThePointer_data()
-{
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QPoint>("cell"); // (row, column); (0, 0) for none
-    QTest::newRow("first pixel of (1, 1)") << QPoint(41, 41) << QPoint(1, 1);
-    QTest::newRow("left edge of the cells") << QPoint(40, 100) << QPoint(0, 0);
-    QTest::newRow("top edge of the cells") << QPoint(100, 40) << QPoint(0, 0);
-    QTest::newRow("(1, 2)") << QPoint(100, 99) << QPoint(1, 2);
-    QTest::newRow("(2, 1)") << QPoint(99, 100) << QPoint(2, 1);
-    QTest::newRow("last pixel of (3, 3)") << QPoint(219, 219) << QPoint(3, 3);
-    QTest::newRow("right of the cells") << QPoint(220, 100) << QPoint(0, 0);
-    QTest::newRow("in the border") << QPoint(5, 5) << QPoint(0, 0);
-}
-
-void RenderAreaTest::pressTurnsTheCellUnderThePointer()
-{
-    QFETCH(QPoint, at);
-    QFETCH(QPoint, cell);
-    GameLevelScope level(1);
-    ZeroRandom random;
-    GameStage stage;
-    stage.area.StartClassicGame();
-    Board expected = stage.area.board;
-    QVERIFY(!expected.isSolved());
-    if (cell != QPoint(0, 0))
-        expected.rotateLeft(cell.x(), cell.y());
-
-    press(stage.area, at);
-    QCOMPARE(stage.area.board.pieceMap, expected.pieceMap);
-    QVERIFY(stage.area.board.active);
-}
-
-void RenderAreaTest::leftThenRightRestoresTheBoard()
-{
-    GameLevelScope level(1);
-    ZeroRandom random;
-    GameStage stage;
-    stage.area.StartClassicGame();
-    const std::vector<int> start = stage.area.board.pieceMap;
-    press(stage.area, QPoint(150, 150), Qt::RightButton);
-    QVERIFY(stage.area.board.pieceMap != start);
-    press(stage.area, QPoint(150, 150), Qt::LeftButton);
-    QCOMPARE(stage.area.board.pieceMap, start);
-    press(stage.area, QPoint(150, 150), Qt::MiddleButton);
-    QCOMPARE(stage.area.board.pieceMap, start);
-}
-
-void RenderAreaTest::pressCompletesAnAlreadySolvedBoard()
-{
-    GameLevelScope level(0);
-    GameStage stage;
-    BoxAnswerer answers({"OK"});
-    stage.area.StartClassicGame();
-    QVERIFY(stage.area.board.isSolved());
-    press(stage.area, QPoint(3, 3), Qt::MiddleButton);
-    QCOMPARE(answers.seen().size(), 1);
-    QVERIFY(!stage.area.board.active);
-}
-
-void RenderAreaTest::classicGameEndsAtTheMenu()
-{
-    GameLevelScope level(0);
-    GameStage stage;
-    BoxAnswerer answers({"<Enter>"});
-    stage.area.StartClassicGame();
-    press(stage.area, QPoint(3, 3));
-
-    QCOMPARE(answers.seen().size(), 1);
-    const SeenBox &box = answers.seen().first();
-    QCOMPARE(box.title, QStringLiteral("Tavni"));
-    QCOMPARE(box.text, QStringLiteral("Congratulations! You have finished classic game for 0 sec."
-                                      "\n\nNow you may try other type game: Puzzle."));
-    QCOMPARE(box.buttons, QStringList{"OK"});
-    QVERIFY(box.hasPicture);
-    QCOMPARE(stage.signalLog, (QStringList{"LevelLoaded(260,260)", "MainMenuWin()",
-                                           "ClassicGameComplete(0)"}));
-    QVERIFY(!stage.area.board.active);
-    QCOMPARE(stage.area.board.mode, 1);
-    QCOMPARE(stage.area.size(), QSize(400, 400));
-}
-
-void RenderAreaTest::savedPositionAsksToContinue_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("resumes");
-    QTest::newRow("Enter") << "<Enter>" << true;
-    QTest::newRow("continue button") << "Continue saved game" << true;
-    QTest::newRow("Escape") << "<Escape>" << false;
-    QTest::newRow("closed") << "<Close>" << false;
-    QTest::newRow("start new button") << "Start new game" << false;
-}
-
-void RenderAreaTest::savedPositionAsksToContinue()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, resumes);
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 3, 10);
-    BoxAnswerer answers({answer});
-    stage.area.StartPuzzleGame();
-
-    QCOMPARE(answers.seen().size(), 1);
-    const SeenBox &box = answers.seen().first();
-    QCOMPARE(box.text, QStringLiteral("Would you like to continue from your last saved game?\n\n"
-                                      "Stage: 3-10"));
-    QCOMPARE(box.buttons, (QStringList{"Continue saved game", "Start new game"}));
-    QCOMPARE(box.defaultButton, QStringLiteral("Continue saved game"));
-    QCOMPARE(box.escapeButton, QStringLiteral("Start new game"));
-    QVERIFY(stage.area.board.active);
-    QCOMPARE(stage.area.board.mode, 2);
-    QCOMPARE(levelSize(stage.area.board), resumes ? catalogueSize(3, 10) : catalogueSize(1, 1));
-    QCOMPARE(stage.signalLog.contains("LevelComplete(1,1)"), !resumes);
-}
-
-void RenderAreaTest::freshProfileStartsWithoutQuestion()
-{
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("New"), 1, 1);
-    BoxAnswerer answers;
-    stage.area.StartPuzzleGame();
-    QVERIFY(answers.seen().isEmpty());
-    QCOMPARE(levelSize(stage.area.board), catalogueSize(1, 1));
-    QCOMPARE(stage.signalLog.size(), 1);
-}
-
-void RenderAreaTest::lastSubLevelOfALevelShowsTheStageBox()
-{
-    GameLevelScope level(0);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 1, 74);
-    BoxAnswerer answers({"<Enter>", "OK", "OK"});
-    stage.area.StartPuzzleGame();
-    stage.signalLog.clear();
-    press(stage.area, QPoint(3, 3));
-
-    QCOMPARE(answers.texts().mid(1), (QStringList{
-        "Level 1-74 complete!\n\nYou have passed the level for 0 sec.", "Stage 1 complete!"}));
-    QVERIFY(answers.seen()[1].hasPicture && answers.seen()[2].hasPicture);
-    const QSize next = catalogueSize(2, 1);
-    QCOMPARE(stage.signalLog.first(), QStringLiteral("LevelComplete(2,1)"));
-    QCOMPARE(stage.signalLog.size(), 2);
-    QVERIFY(stage.signalLog.last().startsWith("LevelLoaded"));
-    QVERIFY(stage.area.board.active);
-    QCOMPARE(levelSize(stage.area.board), next);
-}
-
-void RenderAreaTest::lastSubLevelOfTheSeriesEndsTheGame()
-{
-    GameLevelScope level(0);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 5, 26);
-    BoxAnswerer answers({"<Enter>", "OK", "OK"});
-    stage.area.StartPuzzleGame();
-    stage.signalLog.clear();
-    press(stage.area, QPoint(3, 3));
-
-    QCOMPARE(answers.texts().mid(1), (QStringList{
-        "Level 5-26 complete!\n\nYou have passed the level for 0 sec.", "Stage 5 complete!"}));
-    QCOMPARE(stage.signalLog, (QStringList{"MainMenuWin()", "LevelComplete(6,1)"}));
-    QVERIFY(!stage.area.board.active);
-}
-
-void RenderAreaTest::finishedSeriesAsksToPlayAgain_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("Cancel") << "Cancel" << false;
-    QTest::newRow("Escape") << "<Escape>" << false;
-    QTest::newRow("Enter") << "<Enter>" << true;
-}
-
-void RenderAreaTest::finishedSeriesAsksToPlayAgain()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, starts);
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 6, 1);
-    BoxAnswerer answers({answer});
-    stage.area.StartPuzzleGame();
-
-    QCOMPARE(answers.texts(), QStringList{"Would you like play from the beginning of game?"});
-    QCOMPARE(answers.seen().first().buttons, (QStringList{"Start new game", "Cancel"}));
-    QCOMPARE(answers.seen().first().escapeButton, QStringLiteral("Cancel"));
-    QCOMPARE(stage.area.board.active, starts);
-    if (starts) {
-        QCOMPARE(stage.signalLog.first(), QStringLiteral("LevelComplete(1,1)"));
-        QCOMPARE(levelSize(stage.area.board), catalogueSize(1, 1));
-    } else {
-        QVERIFY(stage.signalLog.isEmpty());
-        QCOMPARE(stage.area.board.mode, 0);
-        QCOMPARE(stage.area.size(), QSize(400, 400));
+    void levelsFitTheDesktopAndTakeTurnsOfBackgrounds()
+    {
+        // Cells keep their 60 pixels where the board fits the desktop, exactly fitting included.
+        QCOMPARE(fittedCellSize(18, 13, 60, 40, QSize(1280, 1024)), 60);
+        QCOMPARE(fittedCellSize(18, 13, 60, 40, QSize(1024, 768)), 51);
+        QCOMPARE(fittedCellSize(18, 13, 60, 40, QSize(1160, 860)), 60);
+        GameStage stage;
+        for (int tile : {1, 2, 3, 4, 5, 6, 7, 8, 1}) {
+            stage.area.StartClassicGame();
+            const QImage background = rgb(QImage(QString(":/images/fon/f%1.png").arg(tile)));
+            QCOMPARE(shot(stage.area).copy(5, 5, 5, 5), background);
+        }
     }
-}
 
-void RenderAreaTest::stopGameKeepsThePosition()
-{
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 2, 5);
-    BoxAnswerer answers({"<Enter>", "<Escape>"});
-    stage.area.StartPuzzleGame();
-    stage.area.StopGame();
-    QVERIFY(!stage.area.board.active);
-    QCOMPARE(stage.area.board.mode, 0);
+    void pressTurnsTheCellUnderThePointer_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("cell"); // (row, column) of the classic board; (0, 0) for none
+        QTest::addColumn<int>("sound");   // the Sound setting
+        const QList<std::tuple<QPoint, QPoint, int>> presses = {{{41, 41}, {1, 1}, 1},
+            {{40, 100}, {}, 1}, {{100, 40}, {}, 1}, {{100, 99}, {1, 2}, 1}, {{99, 100}, {2, 1}, 1},
+            {{219, 219}, {3, 3}, 1}, {{220, 100}, {}, 1}, {{150, 150}, {2, 2}, 0}};
+        for (const auto &[at, cell, sound] : presses)
+            QTest::addRow("(%d, %d), sound %d", at.x(), at.y(), sound) << at << cell << sound;
+    }
 
-    stage.area.StartPuzzleGame();
-    QCOMPARE(answers.texts().value(1),
-             QStringLiteral("Would you like to continue from your last saved game?\n\nStage: 2-5"));
-}
+    // A left press turns the cell anticlockwise, redraws just its 3 x 3 block, whose outer pieces
+    // reach 12 pixels beyond, and with Sound on plays the turn sound; a right press turns it back.
+    void pressTurnsTheCellUnderThePointer()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, cell);
+        QFETCH(int, sound);
+        QVERIFY(QDir::setCurrent(TAVNI_SOURCE_DATA_DIR "/..")); // where data/sound/rotate.wav is
+        SoundOn = sound;
+        DiskAudio output;
+        QVERIFY(FSOUND_Init(44100, 32, 1));
+        GameStage stage;
+        stage.area.StartClassicGame();
+        const Board start = stage.area.board;
+        Board turned = start;
+        turned.rotateLeft(cell.x(), cell.y()); // cell (0, 0) of the ring does not turn
+        QImage before = shot(stage.area);
+        QTest::mouseClick(&stage.area, Qt::LeftButton, {}, at);
+        QCOMPARE(stage.area.board.pieceMap, turned.pieceMap);
 
-void RenderAreaTest::menuClickFollowsTheLastHover()
-{
-    GameLevelScope level(1);
-    GameStage stage;
-    stage.area.SetPlayer(QStringLiteral("Ada"), 1, 1);
-    QTest::mouseMove(&stage.area, QPoint(300, 200));
-    press(stage.area, QPoint(300, 200));
-    QVERIFY(!stage.area.board.active);
+        // Pasting the block's reach from after onto before gives after, the bar below aside.
+        const QImage after = shot(stage.area);
+        const QRect reach(60 * cell.y() - 93, 60 * cell.x() - 93, 206, 206);
+        QCOMPARE(after.copy(reach) != before.copy(reach), !cell.isNull());
+        QPainter(&before).drawImage(reach.topLeft(), after.copy(reach));
+        QCOMPARE(before.copy(0, 0, 258, 258), after.copy(0, 0, 258, 258));
+        QTest::mouseClick(&stage.area, Qt::RightButton, {}, at);
+        QCOMPARE(stage.area.board.pieceMap, start.pieceMap);
+        QVERIFY(output.waitForFrames(output.framesWritten() + framesIn(0.5)));
+        FSOUND_Close();
+        QCOMPARE(soundSpans(output.samples()).isEmpty(), cell.isNull() || !sound);
+    }
 
-    QTest::mouseMove(&stage.area, QPoint(80, 50));
-    press(stage.area, QPoint(300, 200), Qt::RightButton);
-    QVERIFY(stage.area.board.active);
-    QCOMPARE(stage.area.board.mode, 1);
-    QCOMPARE(stage.area.cursor().shape(), Qt::ArrowCursor);
+    void menuFollowsThePointer_data()
+    {
+        QTest::addColumn<QPoint>("pointer"); // where it goes from the classic button
+        QTest::addColumn<int>("button");     // highlighted: 0 none, 1 classic game, 2 puzzle game
+        const QList<QPair<QPoint, int>> hovers = {{{20, 20}, 1}, {{159, 94}, 1}, {{160, 50}, 0},
+                                                  {{19, 20}, 0}, {{394, 344}, 2}, {{395, 344}, 0}};
+        for (const auto &[pointer, button] : hovers)
+            QTest::addRow("(%d, %d)", pointer.x(), pointer.y()) << pointer << button;
+    }
 
-    stage.area.StopGame();
-    QTest::mouseMove(&stage.area, QPoint(394, 344));
-    QCOMPARE(stage.area.cursor().shape(), Qt::PointingHandCursor);
-    press(stage.area, QPoint(0, 0));
-    QCOMPARE(stage.area.board.mode, 2);
-}
+    void menuFollowsThePointer()
+    {
+        QFETCH(QPoint, pointer);
+        QFETCH(int, button);
+        GameStage stage;
+        stage.area.show(); // pointer moves reach only a widget on screen
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.area));
+        QTest::mouseMove(&stage.area, QPoint(80, 50));
+        QTest::mouseMove(&stage.area, pointer);
+        const QImage screen = shot(stage.area);
+        QCOMPARE(screen.copy(20, 20, 140, 80) == rgb(QImage(":/images/cls.png")), button == 1);
+        QCOMPARE(screen.copy(170, 300, 225, 45) == rgb(QImage(":/images/pzl.png")), button == 2);
+        // A player without a name is greeted with just "Hello", written from (200, 50).
+        const QImage menu = rgb(QImage(":/images/1.png"));
+        QVERIFY(screen.copy(200, 30, 50, 24) != menu.copy(200, 30, 50, 24));
+        QCOMPARE(screen.copy(250, 30, 150, 24), menu.copy(250, 30, 150, 24));
+        // A press anywhere, with any button, starts the game of the button last hovered.
+        QTest::mouseClick(&stage.area, Qt::MiddleButton, {}, QPoint(300, 200));
+        QCOMPARE(stage.area.board.mode, button);
+    }
+
+    void gameFlow_data()
+    {
+        QTest::addColumn<QPoint>("position"); // the player's puzzle position; (0, 0) plays classic
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("then"); // "press": middle button; "restart": after StopGame
+        QTest::addColumn<QStringList>("log"); // the signals and boxes in turn, then the bar
+        const auto row = [](const char *tag, QPoint at, QStringList answers, QString then,
+                            QStringList out) { QTest::newRow(tag) << at << answers << then << out; };
+        const QString ask = "Would you like to continue from your last saved game?\n\nStage: %1 "
+                            "[Continue saved game, Start new game] | menu";
+        const QString again =
+            "Would you like play from the beginning of game? [Start new game, Cancel] | menu";
+        const QString done =
+            "Level %1 complete!\n\nYou have passed the level for 0 sec. [OK] * | bar: no texts";
+        const QString stage = "Stage %1 complete! [OK] * | bar: no texts";
+        const QString first = "LevelLoaded(380,260)", bar = "bar: time level";
+        row("classic", {}, {}, "press", {"LevelLoaded(260,260)",
+            "Congratulations! You have finished classic game for 0 sec.\n\nNow you may try other "
+            "type game: Puzzle. [OK] * | bar: time",
+            "MainMenuWin()", "ClassicGameComplete(0)", "menu"});
+        // A stopped game keeps its position: the question comes again, and is escaped then.
+        for (const char *answer : {"<Enter>", "Continue saved game"})
+            row(answer, {3, 10}, {answer}, "restart", {ask.arg("3-10"), "LevelLoaded(560,500)",
+                ask.arg("3-10"), "LevelComplete(1,1)", first, bar});
+        for (const char *answer : {"<Escape>", "<Close>", "Start new game"})
+            row(answer, {3, 10}, {answer}, "", {ask.arg("3-10"), "LevelComplete(1,1)", first, bar});
+        row("1-74", {1, 74}, {"<Enter>"}, "press", {ask.arg("1-74"), "LevelLoaded(320,320)",
+            done.arg("1-74"), stage.arg(1), "LevelComplete(2,1)", "LevelLoaded(560,320)", bar});
+        row("4-24", {4, 24}, {"<Enter>"}, "press", {ask.arg("4-24"), "LevelLoaded(520,670)",
+            done.arg("4-24"), stage.arg(4), "LevelComplete(5,1)", "LevelLoaded(700,500)", bar});
+        row("5-26", {5, 26}, {"<Enter>"}, "press", {ask.arg("5-26"), "LevelLoaded(692,566)",
+            done.arg("5-26"), stage.arg(5), "MainMenuWin()", "LevelComplete(6,1)", "menu"});
+        row("all played, Cancel", {6, 1}, {"Cancel"}, "", {again, "menu"});
+        row("all played, Start new", {6, 1}, {"Start new game"}, "",
+            {again, "LevelComplete(1,1)", first, bar});
+    }
+
+    void gameFlow()
+    {
+        QFETCH(QPoint, position);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, then);
+        GameStage stage(0);
+        stage.answers = answers;
+        stage.area.SetPlayer(QStringLiteral("Ada"), position.x(), position.y());
+        position.isNull() ? stage.area.StartClassicGame() : stage.area.StartPuzzleGame();
+        if (then == "press")
+            QTest::mouseClick(&stage.area, Qt::MiddleButton, {}, QPoint(150, 150));
+        if (then == "restart") {
+            stage.area.StopGame();
+            stage.area.StartPuzzleGame();
+        }
+        stage.log += stage.look();
+        QTEST(stage.log, "log");
+    }
+};
 
 QTEST_MAIN(RenderAreaTest)
 #include "tst_renderarea.moc"

@@ -1,324 +1,219 @@
-// The main window as a player meets it: the first start, choosing a profile, the sizes it
-// takes, the preview, the best results, and what it writes when it closes.
+// The main window as a player meets it: the first start, the profiles, its sizes and secondary
+// windows, the options, the music and the language, the arrow keys and the sound errors.
 #include "alertrecorder.h"
+#include "configdialog.h"
+#include "diskaudio.h"
 #include "fmodlayer.h"
 #include "inputanswerer.h"
+#include "languages.h"
 #include "playerfolder.h"
 #include "renderarea.h"
 #include "selprofile.h"
 #include "settings.h"
+#include "soundfiles.h"
 #include "spicture.h"
 #include "top10.h"
 #include "window.h"
+#include <QtWidgets>
 
-#include <QAction>
-#include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QToolBar>
-
-namespace {
-
-// Points HOME at a folder named name while it lives; the name prompt offers that name.
-class HomeNamed
-{
-public:
-    explicit HomeNamed(const QString &name) : previous(qgetenv("HOME"))
-    {
-        qputenv("HOME", (QDir::tempPath() + QLatin1Char('/') + name).toUtf8());
-    }
-    ~HomeNamed() { qputenv("HOME", previous); }
-
-private:
-    QByteArray previous;
+// A working directory holding the given files and profiles, by default "Ann", selected.
+struct Folder : PlayerFolder {
+    explicit Folder(const QMap<QString, QByteArray> &files = {}, const QByteArray &profiles = profilesFile({"Ann"}, 0))
+    { write("profiles.dat", profiles); for (auto [name, bytes] : files.asKeyValueRange()) write(name, bytes); }
 };
 
 template <typename T> T *topLevel()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<T *>(widget))
-            return found;
-    }
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<T *>(widget)) return found;
     return nullptr;
 }
 
-void trigger(Window &window, const QString &text)
+template <typename T> T *named(QObject *parent, const QString &text)
 {
-    for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->text() == text)
-            return action->trigger();
-    }
-    QFAIL(qPrintable(QStringLiteral("no command ") + text));
+    for (T *child : parent->findChildren<T *>())
+        if (child->text() == text) return child;
+    qFatal("nothing named %s", qPrintable(text));
+}
+void run(Window &window, const char *command) { named<QAction>(&window, command)->trigger(); }
+void click(QWidget *dialog, const char *button) { named<QPushButton>(dialog, button)->click(); }
+void tick(ConfigDialog *dialog, const char *box, bool on) { named<QCheckBox>(dialog, box)->setChecked(on); }
+int musicPolls(Window &window) { return int(window.findChildren<QTimer *>(Qt::FindDirectChildrenOnly).size()); }
+
+// Runs Options; while it is open, change sets its controls, then the dialog is accepted with its
+// Close button or closed from the title bar.
+void options(Window &window, const std::function<void(ConfigDialog *)> &change, bool accept = true)
+{
+    QTimer::singleShot(0, &window, [=] { auto *dialog = topLevel<ConfigDialog>(); change(dialog);
+                                         accept ? click(dialog, "Close") : void(dialog->close()); });
+    run(window, "&Options");
 }
 
-int toolbarHeight(Window &window)
-{
-    return window.findChild<QToolBar *>()->height();
-}
-
-void clickButton(QWidget *parent, const QString &text)
-{
-    for (QPushButton *button : parent->findChildren<QPushButton *>()) {
-        if (button->text() == text)
-            return button->click();
-    }
-    QFAIL(qPrintable(QStringLiteral("no button ") + text));
-}
-
-QStringList rows(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
-// The "profiles.dat" of one profile at level 1, stage 1, selected, written out by hand.
-QByteArray oneProfile(const QByteArray &utf16Name)
-{
-    return QByteArray::fromHex("00000001" "00000000") + QByteArray::fromHex(
-               QByteArray::number(utf16Name.size(), 16).rightJustified(8, '0'))
-        + utf16Name + QByteArray::fromHex("00000001" "00000001" "00000000");
-}
-
-} // namespace
+// A start with the stored volume, the music files and the sound driver, then the keys pressed: the
+// current song after each key, then the volume, the alerts raised and the music switch.
+struct Start { int volume; QMap<QString, QByteArray> songs; QList<Qt::Key> keys; QList<int> songAfter;
+               int volumeAfter; QStringList alerts = {}; int music = 1; QByteArray driver = "dummy"; };
 
 class WindowTest : public QObject
 {
     Q_OBJECT
+    AlertRecorder *alerts = nullptr;
 
 private slots:
-    void cleanup();
-    void firstStartAsksForAName_data();
-    void firstStartAsksForAName();
-    void storedProfilesWithoutSelectionOpenTheProfilesDialog();
-    void dismissingTheDialogWithoutAProfileChoosesOne();
-    void windowTakesTheMenuAndLevelSizes();
-    void commandsThatDependOnTheGame();
-    void previewFollowsTheLevels();
-    void bestResultsShowTenRows();
-    void otherKeysDoNothing();
-};
+    void init() { alerts = new AlertRecorder; LanguageName.clear(); }
+    void cleanup() { delete alerts; FSOUND_Close(); }
 
-void WindowTest::cleanup()
-{
-    FSOUND_Close();
-}
-
-void WindowTest::firstStartAsksForAName_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QByteArray>("storedName"); // UTF-16BE
-    QTest::newRow("cancelled") << "<Cancel>" << QByteArray("\0U\0s\0e\0r", 8);
-    QTest::newRow("left empty") << "" << QByteArray("\0U\0s\0e\0r", 8);
-    QTest::newRow("home folder's name") << "<Ok>" << QByteArray("\0k\0i\0m", 6);
-    QTest::newRow("25 characters") << "abcdefghijklmnopqrstuvwxy"
-                                   << QByteArray("\0a\0b\0c\0d\0e\0f\0g\0h\0i\0j"
-                                                 "\0k\0l\0m\0n\0o\0p\0q\0r\0s\0t", 40);
-}
-
-void WindowTest::firstStartAsksForAName()
-{
-    QFETCH(QString, answer);
-    QFETCH(QByteArray, storedName);
-    PlayerFolder folder;
-    HomeNamed home(QStringLiteral("kim"));
-    AlertRecorder alerts;
-    InputAnswerer prompt({answer});
+    void firstStart_data()
     {
-        Window window;
-        QVERIFY(!window.isVisible());
-        QCOMPARE(prompt.seen().size(), 1);
-        QCOMPARE(prompt.seen().first().title, QStringLiteral("Creating new profile"));
-        QCOMPARE(prompt.seen().first().label, QStringLiteral("Enter your name:"));
-        QCOMPARE(prompt.seen().first().prefilled, QStringLiteral("kim"));
-        window.show();
-        window.close();
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("stored"); // the name's length and UTF-16 big-endian characters
+        QTest::newRow("cancelled") << "<Cancel>" << QByteArray("00000008 0055 0073 0065 0072");
+        QTest::newRow("25 characters") << QString(20, 'a') + "bbbbb" << "00000028" + QByteArray("0061").repeated(20);
     }
-    QVERIFY(alerts.alerts().isEmpty());
-    QCOMPARE(folder.read(QStringLiteral("profiles.dat")), oneProfile(storedName));
-    QCOMPARE(folder.read(QStringLiteral("game.dat")), QByteArray("1\n1\n1\n1\n128\ntavni_en.qm\n"));
-    QCOMPARE(folder.read(QStringLiteral("data.dat")).size(), 320);
-}
+    void firstStart()
+    {
+        QFETCH(QString, answer); QFETCH(QByteArray, stored);
+        PlayerFolder folder; ScopedEnvironment home("HOME", (QDir::tempPath() + "/kim").toUtf8());
+        InputAnswerer prompt({answer});
+        Window window;
+        QVERIFY(!window.isVisible() && prompt.seen().size() == 1);
+        const SeenInput seen = prompt.seen().first();
+        QCOMPARE(seen.title + '|' + seen.label + '|' + seen.prefilled, "Creating new profile|Enter your name:|kim");
+        window.close();
+        // One profile, selected, at level 1, stage 1, reserved 0.
+        const QByteArray profile = "00000001 00000000" + stored + "00000001 00000001 00000000";
+        QCOMPARE(folder.read("profiles.dat"), QByteArray::fromHex(profile));
+        QCOMPARE(folder.read("game.dat"), settingsFile(1, 1, 1, 1, 128));
+        QCOMPARE(folder.read("data.dat").size(), 320);
+    }
 
-void WindowTest::storedProfilesWithoutSelectionOpenTheProfilesDialog()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann", "Bob"}, -1));
-    InputAnswerer prompt({"Cy"});
-    Window window;
-    window.show();
-    auto *dialog = topLevel<SelProfile>();
-    QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(rows(dialog->list), (QStringList{"Ann", "Bob"}));
+    void profilesDialogWithoutASelection()
+    {
+        Folder folder({}, profilesFile({"Ann", "Bob"}, -1)); InputAnswerer prompt({"Cy"});
+        Window window;
+        auto *dialog = topLevel<SelProfile>();
+        QVERIFY(dialog->isVisible() && dialog->windowModality() == Qt::ApplicationModal);
+        // Opens the dialog unless it is open and picks a row; dismiss closes it from its title bar.
+        auto pick = [&](int row) { if (!dialog->isVisible()) run(window, "&Profiles");
+                                   dialog->list->setCurrentRow(row); return dialog; };
+        auto dismiss = [&](int row) { static_cast<QWidget *>(pick(row))->close(); };
+        dismiss(-1); QCOMPARE(CurrentProfile, 0);
+        dismiss(1); QCOMPARE(CurrentProfile, 0); // a valid selection is kept
+        click(pick(-1), "&Add New");
+        click(pick(1), "&OK"); QVERIFY(!dialog->isVisible() && CurrentProfile == 1);
+        click(pick(1), "&Delete "); // the selected profile: a choice is needed again
+        dismiss(0); QCOMPARE(CurrentProfile, 0);
+        click(pick(0), "&Delete "); click(pick(0), "&Delete "); // Ann, then Cy, the last one, which stays
+        window.close();
+        QCOMPARE(folder.read("profiles.dat"), profilesFile({"Cy"}, 0));
+    }
 
-    dialog->list->setCurrentRow(0);
-    clickButton(dialog, QStringLiteral("&Delete "));
-    QCOMPARE(rows(dialog->list), QStringList{"Bob"});
-    dialog->list->setCurrentRow(0);
-    clickButton(dialog, QStringLiteral("&Delete "));
-    QCOMPARE(rows(dialog->list), QStringList{"Bob"});
-    clickButton(dialog, QStringLiteral("&Add New"));
-    QCOMPARE(rows(dialog->list), (QStringList{"Bob", "Cy"}));
-    dialog->list->setCurrentRow(1);
-    clickButton(dialog, QStringLiteral("&OK"));
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(CurrentProfile, 1);
+    void sizesAndSecondaryWindows()
+    {
+        Folder folder;
+        Window window; window.show();
+        const int bar = window.findChild<QToolBar *>()->height();
+        auto fixedAt = [&](QSize size) { return window.minimumSize() == size && window.maximumSize() == size; };
+        QVERIFY(fixedAt({402, 402 + bar}));
+        const Qt::WindowFlags flags = window.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
+        auto *area = window.findChild<RenderArea *>(); auto *preview = topLevel<SPicture>();
+        run(window, "P&review"); QVERIFY(!preview->isVisible()); // nothing to preview in the menu
+        area->StartClassicGame(); QVERIFY(fixedAt({260, bar + 260 + 70}));
+        run(window, "&Profiles"); QVERIFY(!topLevel<SelProfile>()->isVisible()); // not during a game
+        run(window, "P&review"); QCOMPARE(preview->geometry(), QRect(window.x() + window.width(), window.y(), 80, 80));
+        run(window, "&Main menu"); QVERIFY(fixedAt({402, 402 + bar}));
+        area->StartPuzzleGame(); // Ann's first level: a 5 × 3 picture
+        QCOMPARE(preview->geometry(), QRect(window.x() + window.width() + 10, window.y() + 20, 100, 60));
 
-    window.close();
-    QCOMPARE(folder.read(QStringLiteral("profiles.dat")), profilesFile({"Bob", "Cy"}, 1));
-}
+        // The best results as built, then after a classic win; opening twice adds nothing.
+        QStringList built{"Name    Time"}, won{"Name    Time", "1. Ann  42 sec."};
+        for (int n = 1; n <= 10; ++n) built << QString("%1. user  %2 sec.").arg(n).arg(n * 10000);
+        for (int n = 2; n <= 10; ++n) won << QString("%1. user  %2 sec.").arg(n).arg(n * 10000 - 10000);
+        QListWidget *list = topLevel<Top10>()->classicTab->list;
+        auto rows = [list] {
+            QStringList all;
+            for (int i = 0; i < list->count(); ++i) all << list->item(i)->text();
+            return all;
+        };
+        run(window, "&Top 10"); QCOMPARE(rows(), built);
+        emit area->ClassicGameComplete(42);
+        run(window, "&Top 10"); run(window, "&Top 10"); QCOMPARE(rows(), won);
+        QVERIFY(preview->isVisible() && list->window()->isVisible());
+        window.close(); QVERIFY(!preview->isVisible() && !list->window()->isVisible());
+    }
 
-void WindowTest::dismissingTheDialogWithoutAProfileChoosesOne()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann", "Bob"}, -1));
-    Window window;
-    window.show();
-    auto *dialog = topLevel<SelProfile>();
-    QVERIFY(dialog->isVisible());
-    dialog->list->setCurrentRow(-1);
-    static_cast<QWidget *>(dialog)->close(); // as from the title bar
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(CurrentProfile, 0);
+    void optionsMusicAndLanguages()
+    {
+        DiskAudio output(5); // a few times faster than real time
+        Folder folder({{"game.dat", settingsFile(1, 2, 1, 0, 128, "missing.qm")}, {"languages/notes.txt", "text"},
+                       {"data/music/a.mod", squareWaveModule(30)}, {"data/music/b.mod", squareWaveModule(1)}});
+        QFile::copy(TAVNI_TEST_QM_DIR "/deutsch.qm", "languages/a_de.qm");
+        QFile::copy(TAVNI_TEST_QM_DIR "/deutsch.qm", "languages/b_de.qm");
+        QFile::copy(TAVNI_TEST_QM_DIR "/francais.qm", "languages/c_fr.qm");
+        QTranslator missing, translator;
+        installTranslation(*qApp, missing); QVERIFY(missing.isEmpty() && LanguageName.isEmpty()); // English
+        folder.write("game.dat", settingsFile(1, 2, 1, 0, 128, "b_de.qm")); // the second of two German files
+        installTranslation(*qApp, translator); QVERIFY(!translator.isEmpty() && LanguageName == "Deutsch");
 
-    // Once a profile is selected, closing the dialog from its title bar keeps it.
-    trigger(window, QStringLiteral("&Profiles"));
-    QVERIFY(dialog->isVisible());
-    dialog->list->setCurrentRow(1);
-    static_cast<QWidget *>(dialog)->close(); // as from the title bar
-    QCOMPARE(CurrentProfile, 0);
+        Window window;
+        QVERIFY(musicPolls(window) == 0 && CurrentSong == -1); // music off
+        options(window, [](ConfigDialog *) {}); // accepted unchanged: written at once, naming the first file
+        QCOMPARE(folder.read("game.dat"), settingsFile(1, 2, 1, 0, 128, "a_de.qm"));
+        options(window, [](ConfigDialog *dialog) { dialog->volumeSlider->setValue(40);
+            dialog->findChild<QComboBox *>()->setCurrentText("Français"); }, false);
+        QVERIFY(MasterVolume == 128 && folder.read("game.dat") == settingsFile(1, 2, 1, 0, 128, "a_de.qm"));
+        options(window, [](ConfigDialog *dialog) { // still at volume 40, and French
+            tick(dialog, "Draw Grid", false); tick(dialog, "Sound", false);
+            dialog->findChildren<QSlider *>().first()->setValue(4); });
+        QCOMPARE(folder.read("game.dat"), settingsFile(0, 4, 0, 0, 40, "c_fr.qm"));
 
-    // After the selected profile is deleted, a choice is needed again.
-    trigger(window, QStringLiteral("&Profiles"));
-    dialog->list->setCurrentRow(0);
-    clickButton(dialog, QStringLiteral("&Delete "));
-    dialog->list->setCurrentRow(-1);
-    static_cast<QWidget *>(dialog)->close(); // as from the title bar
-    QCOMPARE(CurrentProfile, 0);
-    window.close();
-    QCOMPARE(folder.read(QStringLiteral("profiles.dat")), profilesFile({"Bob"}, 0));
-}
+        // Music switched on starts the playlist and its poll; switched off, the song goes silent.
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", true); });
+        QVERIFY(musicPolls(window) == 1 && CurrentSong == 0);
+        QVERIFY(output.waitForFrames(output.framesWritten() + framesIn(1.0)));
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", false); });
+        const qint64 stopped = output.framesWritten() + framesIn(0.5);
+        QVERIFY(output.waitForFrames(stopped + framesIn(1.0)));
+        FSOUND_Close();
+        QVERIFY(energy(output.samples(), 0, stopped) > 0);
+        QCOMPARE(energy(output.samples(), stopped, stopped + framesIn(1.0)), 0.0);
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", true); });
+        QCOMPARE(CurrentSong, 0); // the stopped song stays loaded: nothing starts at once
+    }
 
-void WindowTest::windowTakesTheMenuAndLevelSizes()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann"}, 0));
-    Window window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int toolbar = toolbarHeight(window);
-    QVERIFY(toolbar >= 64);
-    QCOMPARE(window.size(), QSize(402, 402 + toolbar));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    auto *area = window.findChild<RenderArea *>();
-    QCOMPARE(area->size(), QSize(400, 400));
-    // Minimising, but no maximising, is offered from the title bar.
-    QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-
-    area->StartClassicGame();
-    QCOMPARE(window.size(), QSize(260, toolbar + 260 + 70));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(area->size(), QSize(258, 328));
-
-    trigger(window, QStringLiteral("&Main menu"));
-    QVERIFY(!area->board.active);
-    QCOMPARE(window.size(), QSize(402, 402 + toolbar));
-    window.close();
-}
-
-void WindowTest::commandsThatDependOnTheGame()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann"}, 0));
-    Window window;
-    window.show();
-    auto *area = window.findChild<RenderArea *>();
-    trigger(window, QStringLiteral("P&review"));
-    QVERIFY(!topLevel<SPicture>()->isVisible());
-
-    area->StartClassicGame();
-    trigger(window, QStringLiteral("&Profiles"));
-    QVERIFY(!topLevel<SelProfile>()->isVisible());
-    window.close();
-}
-
-void WindowTest::previewFollowsTheLevels()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann"}, 0));
-    Window window;
-    window.show();
-    auto *area = window.findChild<RenderArea *>();
-    auto *preview = topLevel<SPicture>();
-    area->StartClassicGame();
-    trigger(window, QStringLiteral("P&review"));
-    QVERIFY(preview->isVisible());
-    QVERIFY(preview->showPicture);
-    QCOMPARE(preview->geometry(), QRect(window.x() + window.width(), window.y(), 80, 80));
-
-    // The next level moves the open preview beside the window and sizes it to the picture.
-    area->StopGame();
-    area->SetPlayer(QStringLiteral("Ann"), 1, 1);
-    area->StartPuzzleGame();
-    QCOMPARE(preview->cols, 5);
-    QCOMPARE(preview->rows, 3);
-    QCOMPARE(preview->geometry(), QRect(window.x() + window.width() + 10, window.y() + 20, 100, 60));
-    QVERIFY(preview->isVisible());
-
-    window.close();
-    QVERIFY(!preview->isVisible());
-}
-
-void WindowTest::bestResultsShowTenRows()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann"}, 0));
-    Window window;
-    window.show();
-    auto *top10 = topLevel<Top10>();
-    trigger(window, QStringLiteral("&Top 10"));
-    QVERIFY(top10->isVisible());
-    QCOMPARE(top10->windowModality(), Qt::ApplicationModal);
-    QStringList expected{"Name    Time"};
-    for (int place = 1; place <= 10; ++place)
-        expected.append(QStringLiteral("%1. user  %2 sec.").arg(place).arg(10000 * place));
-    QCOMPARE(rows(top10->classicTab->list), expected);
-    QCOMPARE(rows(top10->puzzleTab->list).value(1), QStringLiteral("1. user  10 "));
-
-    top10->close();
-    emit window.findChild<RenderArea *>()->ClassicGameComplete(42);
-    trigger(window, QStringLiteral("&Top 10"));
-    trigger(window, QStringLiteral("&Top 10"));
-    expected.insert(1, QStringLiteral("1. Ann  42 sec."));
-    expected.removeLast();
-    for (int place = 2; place <= 10; ++place)
-        expected[place] = QStringLiteral("%1. user  %2 sec.").arg(place).arg(10000 * (place - 1));
-    QCOMPARE(rows(top10->classicTab->list), expected);
-
-    window.close();
-    QVERIFY(!top10->isVisible());
-}
-
-void WindowTest::otherKeysDoNothing()
-{
-    PlayerFolder folder;
-    folder.write(QStringLiteral("profiles.dat"), profilesFile({"Ann"}, 0));
-    Window window;
-    window.show();
-    const int song = CurrentSong;
-    const int volume = MasterVolume;
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_A, Qt::Key_Escape})
-        QTest::keyClick(&window, key);
-    QVERIFY(window.isVisible());
-    QCOMPARE(CurrentSong, song);
-    QCOMPARE(MasterVolume, volume);
-    QCOMPARE(window.findChild<RenderArea *>()->board.mode, 0);
-    window.close();
-}
+    void startAndKeys_data()
+    {
+        QTest::addColumn<Start>("start");
+        const Qt::Key right = Qt::Key_Right, left = Qt::Key_Left;
+        const QByteArray song = squareWaveModule(1);
+        const QString noDevice = "Error! Error initializing output device.";
+        QTest::newRow("playlist wraps") << Start{128, {{"b.XM", song}, {"a.mod", song}, {"C.it", song}},
+                                                 {right, right, right, left, left}, {1, 2, 0, 2, 1}, 128};
+        QTest::newRow("one song") << Start{128, {{"only.mod", song}}, {right, left}, {0, 0}, 128};
+        QTest::newRow("up at 250") << Start{250, {}, {Qt::Key_Up}, {0}, 255};
+        QTest::newRow("down at 10") << Start{10, {}, {Qt::Key_Down}, {0}, 1};
+        QTest::newRow("other keys") << Start{128, {{"a.mod", song}, {"b.mod", song}}, {Qt::Key_Space, Qt::Key_Return,
+                                             Qt::Key_A, Qt::Key_Escape}, {0, 0, 0, 0}, 128};
+        QTest::newRow("text named x.mod") << Start{128, {{"x.mod", "text"}}, {}, {}, 128, {"Error! Song not loaded!"}};
+        QTest::newRow("no output device") << Start{128, {}, {}, {}, 128, {noDevice}, 0, "no-such-driver"};
+    }
+    void startAndKeys()
+    {
+        QFETCH(Start, start); ScopedEnvironment output("SDL_AUDIODRIVER", start.driver);
+        Folder folder({{"game.dat", settingsFile(1, 1, 1, 1, start.volume)}, {"data/music/notes.txt", "text"},
+                       {"data/music/folder.mod/inside", "a folder"}});
+        for (auto [name, bytes] : start.songs.asKeyValueRange()) folder.write("data/music/" + name, bytes);
+        Window window;
+        QList<int> songs; for (Qt::Key key : start.keys) { QTest::keyClick(&window, key); songs << CurrentSong; }
+        QCOMPARE(songs, start.songAfter);
+        QCOMPARE(topLevel<ConfigDialog>()->volumeValue(), start.volumeAfter);
+        QStringList seen; for (const RecordedAlert &alert : alerts->alerts()) seen << alert.title + ' ' + alert.text;
+        QCOMPARE(seen, start.alerts);
+        window.close();
+        QCOMPARE(folder.read("game.dat"), settingsFile(1, 1, 1, start.music, start.volumeAfter));
+    }
+};
 
 QTEST_MAIN(WindowTest)
 #include "tst_window.moc"

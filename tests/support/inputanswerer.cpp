@@ -1,43 +1,23 @@
 #include "inputanswerer.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 InputAnswerer::InputAnswerer(const QStringList &answers)
-    : answers(answers), timer(new QTimer(this))
 {
     // The dialogs run nested event loops, so the answers come from a timer that looks for the
     // open dialog whenever events are processed.
-    connect(timer, &QTimer::timeout, this, &InputAnswerer::answerOpenDialog);
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, pending = answers]() mutable {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        inputs.append({dialog->windowTitle(), dialog->labelText(), dialog->textValue()});
+        const QString answer = pending.isEmpty() ? QStringLiteral("<Cancel>") : pending.takeFirst();
+        if (answer != QLatin1String("<Ok>") && answer != QLatin1String("<Cancel>"))
+            dialog->setTextValue(answer);   // as if typed over the pre-filled text
+        dialog->done(answer == QLatin1String("<Cancel>") ? QDialog::Rejected : QDialog::Accepted);
+    });
     timer->start(0);
-}
-
-void InputAnswerer::answerOpenDialog()
-{
-    auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible())
-        return;
-
-    const QLabel *label = dialog->findChild<QLabel *>();
-    inputs.append({dialog->windowTitle(), label ? label->text() : QString(), dialog->textValue()});
-
-    auto *buttons = dialog->findChild<QDialogButtonBox *>();
-    const QString answer = answers.isEmpty() ? QStringLiteral("<Cancel>") : answers.takeFirst();
-    if (answer == QLatin1String("<Cancel>")) {
-        buttons->button(QDialogButtonBox::Cancel)->click();
-        return;
-    }
-    if (answer != QLatin1String("<Ok>")) {
-        // Typed into the field as a player would, replacing the pre-filled text.
-        auto *field = dialog->findChild<QLineEdit *>();
-        field->clear();
-        QTest::keyClicks(field, answer);
-    }
-    buttons->button(QDialogButtonBox::Ok)->click();
 }

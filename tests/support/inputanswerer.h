@@ -4,30 +4,17 @@
 #include <QObject>
 #include <QStringList>
 
-class QTimer;
-
-struct SeenInput {
-    QString title;
-    QString label;
-    QString prefilled;   // the text the dialog opened with
-};
+// What a dialog showed: its title, its label and the text it opened with.
+struct SeenInput { QString title, label, prefilled; };
 
 // Each answer is the text to enter and confirm with OK, "<Ok>" to confirm the pre-filled text
-// as it is, or "<Cancel>" to cancel the dialog.
-// A dialog that finds no answer left is recorded and cancelled.
+// as it is, or "<Cancel>" to cancel the dialog. A dialog that finds no answer left is cancelled.
 class InputAnswerer : public QObject
 {
-    Q_OBJECT
-
 public:
     explicit InputAnswerer(const QStringList &answers = {});
-
     const QList<SeenInput> &seen() const { return inputs; }
 
 private:
-    void answerOpenDialog();
-
-    QStringList answers;
     QList<SeenInput> inputs;
-    QTimer *timer;
 };

@@ -4,14 +4,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
-
-QByteArray levelText(const QStringList &valueRows)
-{
-    const int width = valueRows.value(0).split(QLatin1Char(',')).size();
-    return "1\r\n1\r\n" + QByteArray::number(width) + ',' + QByteArray::number(valueRows.size())
-        + "\r\n" + valueRows.join(QLatin1Char(',')).toLatin1() + ',';
-}
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
@@ -25,12 +17,8 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 void loadRows(Board &board, const QStringList &valueRows)
 {
     QTemporaryDir dir;
-    board.load(writeFile(dir, QStringLiteral("level.map"), levelText(valueRows)));
-    board.build();
-}
-
-void loadResource(Board &board, const QString &path)
-{
-    board.load(path);
+    const QString text = QStringLiteral("1\r\n1\r\n%1,%2\r\n%3").arg(valueRows[0].count(',') + 1)
+                             .arg(valueRows.size()).arg(valueRows.join(','));
+    board.load(writeFile(dir, QStringLiteral("level.map"), text.toLatin1()));
     board.build();
 }

@@ -1,4 +1,4 @@
-// Sound files made in code for the sound layer tests.
+// Sound files made in code for the sound tests.
 #pragma once
 
 #include <QByteArray>
