@@ -4,6 +4,7 @@
 #include "cell.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     // Redraws the cells (not the walls) of rows row-1 .. row+blockRows-2 and columns
     // col-1 .. col+blockColumns-2; (row, col, 3, 3) is the 3 x 3 block around a turned cell.
     void drawBlock(QPainter &painter, int row, int col, int blockColumns, int blockRows) const;
+    // A rectangle of the picture holding all that drawBlock with the same arguments paints: the
+    // cells with their outer pieces and outlines.
+    QRect blockBounds(int row, int col, int blockColumns, int blockRows) const;
 
 private:
     enum class Turn { Anticlockwise, Clockwise };

@@ -27,6 +27,20 @@ void Board::drawBlock(QPainter &painter, int row, int col, int blockColumns, int
               std::max(col - 1, 0), std::min(col + blockColumns - 2, columns - 1));
 }
 
+QRect Board::blockBounds(int row, int col, int blockColumns, int blockRows) const
+{
+    if (!hasCells())
+        return QRect();
+    const Cell &first = cellAt(std::max(row - 1, 0), std::max(col - 1, 0));
+    const Cell &last = cellAt(std::min(row + blockRows - 2, rows - 1),
+                              std::min(col + blockColumns - 2, columns - 1));
+    // Outer pieces reach the overhang of the cell's circle beyond the square; the outlines
+    // and their antialiasing a pixel or two more.
+    const int reach = (first.diag - first.size) / 2 + 2;
+    return QRect(QPoint(first.x, first.y), QPoint(last.x + last.size, last.y + last.size))
+        .adjusted(-reach, -reach, reach, reach);
+}
+
 void Board::drawCells(QPainter &painter, int firstRow, int lastRow, int firstCol, int lastCol) const
 {
     auto isDrawnCell = [](const Cell &cell) {

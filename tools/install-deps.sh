@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins libgl-dev
   libsdl2-dev libsdl2-mixer-dev libopenmpt-dev
+  libbenchmark-dev
   xvfb xdotool x11-utils imagemagick
   fonts-liberation fonts-dejavu-core fontconfig
 )

@@ -143,7 +143,7 @@ void RenderArea::BoardColours(std::vector<QColor> &colours, int &cols, int &rows
     board.boxColours(colours, cols, rows);
 }
 
-void RenderArea::paintEvent(QPaintEvent *)
+void RenderArea::paintEvent(QPaintEvent *event)
 {
     // The window takes a level's size as the level starts; a picture made before the new size
     // reached this widget is made again at the size it now has.
@@ -153,7 +153,9 @@ void RenderArea::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (board.active) {
         painter.drawPixmap(0, 0, boardBuffer);
-        DrawHud(painter);
+        // A press repaints only the block it redrew, mostly clear of the HUD.
+        if (event->rect().intersects(QRect(0, height() - hudHeight, width(), hudHeight)))
+            DrawHud(painter);
         return;
     }
     painter.drawImage(0, 0, menuImage);
@@ -227,7 +229,7 @@ void RenderArea::mousePressEvent(QMouseEvent *event)
                 board.rotateRight(row, col);
             PlayEffect(rotateSample);
             RedrawBoard(false, row, col, 3, 3);
-            update();
+            update(board.blockBounds(row, col, 3, 3));
         }
     }
     if (board.isSolved())

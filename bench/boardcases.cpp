@@ -1,0 +1,141 @@
+#include "boardcases.h"
+
+#include "boardstage.h"
+#include "globals.h"
+
+#include <QBackingStore>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Repetitions = 30;
+constexpr double MinSecondsPerRepetition = 0.05;
+constexpr int HardestGameLevel = 5;
+
+// Starts the largest level at the hardest game level; false, with the run marked failed, when
+// the screen or the catalogue does not give the board the benchmarks are about.
+bool startLargestLevel(BoardStage &stage, benchmark::State &state)
+{
+    GameLevel = HardestGameLevel;
+    stage.startLargestLevel();
+    const QString problem = stage.checkLargestLevel();
+    if (!problem.isEmpty())
+        state.SkipWithError(qPrintable(problem));
+    return problem.isEmpty();
+}
+
+// Four left turns bring a cell back, so repeated presses on it must never pass through a
+// solved board: a solved board would stop the run in the completion box.
+bool staysUnsolved(const Board &board, const BoardCell &cell)
+{
+    Board copy = board;
+    for (int turn = 0; turn < 4; ++turn) {
+        copy.rotateLeft(cell.row, cell.col);
+        if (copy.isSolved())
+            return false;
+    }
+    return true;
+}
+
+void turn(benchmark::State &state, BoardStage &stage)
+{
+    if (!startLargestLevel(stage, state))
+        return;
+    Board board = stage.area.board;
+    const BoardCell cell = stage.middleCell();
+    for (auto _ : state) {
+        board.rotateLeft(cell.row, cell.col);
+        benchmark::ClobberMemory();
+    }
+}
+
+void press(benchmark::State &state, BoardStage &stage)
+{
+    if (!startLargestLevel(stage, state))
+        return;
+    const BoardCell cell = stage.middleCell();
+    if (!staysUnsolved(stage.area.board, cell)) {
+        state.SkipWithError("the pressed cell could solve the board");
+        return;
+    }
+    const int paintsBefore = stage.paintCount();
+    for (auto _ : state)
+        stage.press(cell);
+    if (stage.paintCount() - paintsBefore < state.iterations())
+        state.SkipWithError("a press was not followed by a paint");
+}
+
+// The pixel format of the widget's backing store, which every repaint paints into.
+QImage::Format backingStoreFormat(QWidget &widget)
+{
+    QBackingStore *store = widget.backingStore();
+    QPaintDevice *device = store ? store->paintDevice() : nullptr;
+    if (device && device->devType() == QInternal::Image)
+        return static_cast<QImage *>(device)->format();
+    return QImage::Format_RGB32;
+}
+
+// The floor of any repaint: one copy of a picture the size and format of the widget's
+// off-screen picture into an image of the backing store's format.
+void blit(benchmark::State &state, BoardStage &stage)
+{
+    if (!startLargestLevel(stage, state))
+        return;
+    const qreal ratio = stage.area.devicePixelRatioF();
+    QPixmap picture(stage.area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::black);
+    stage.area.render(&picture);
+    QImage target(picture.size(), backingStoreFormat(stage.area));
+    target.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawPixmap(0, 0, picture);
+    }
+}
+
+void levelStart(benchmark::State &state, BoardStage &stage)
+{
+    if (!startLargestLevel(stage, state))
+        return;
+    for (auto _ : state)
+        stage.startLargestLevel();
+}
+
+void fullRedraw(benchmark::State &state, BoardStage &stage, int grid)
+{
+    if (!startLargestLevel(stage, state))
+        return;
+    const int savedGrid = DrawGrid;
+    DrawGrid = grid;
+    for (auto _ : state)
+        stage.area.RedrawBoard(true, 0, 0, 0, 0);
+    DrawGrid = savedGrid;
+}
+
+template<typename Case, typename... Args>
+void registerCase(const char *name, Case function, BoardStage &stage, Args... args)
+{
+    benchmark::RegisterBenchmark(name, [function, &stage, args...](benchmark::State &state) {
+        function(state, stage, args...);
+    })
+        ->Repetitions(Repetitions)
+        ->MinTime(MinSecondsPerRepetition)
+        ->UseRealTime()
+        ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+void registerBoardCases(BoardStage &stage)
+{
+    registerCase("blit", &blit, stage);
+    registerCase("turn", &turn, stage);
+    registerCase("press", &press, stage);
+    registerCase("level_start", &levelStart, stage);
+    registerCase("redraw_grid", &fullRedraw, stage, 1);
+    registerCase("redraw_no_grid", &fullRedraw, stage, 0);
+}
