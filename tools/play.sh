@@ -3,4 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/build.sh"
-exec "$root/tools/launch.sh" "$root/build/run"
+# The build's launcher (dist/tavni.in, the same as the installed bin/tavni) runs build/run's game.
+exec "$root/build/tavni"
