@@ -5,16 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [[ -n "$game_pid" ]] && kill -KILL "$game_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$root/tools/virtual-display.sh"
 passed=0
 ok() { echo "ok: $*"; passed=$((passed + 1)); }
 
@@ -37,13 +28,7 @@ ok "desktop entry"
 appstreamcli validate-tree --no-net "$prefix"
 ok "AppStream metadata"
 
-# A display of our own, whatever number is free.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-[[ "$DISPLAY" != ":" ]] || fail "Xvfb did not start"
+start_display
 
 home="$work/home"
 player="$home/.local/share/tavni"

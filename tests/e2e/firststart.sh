@@ -5,24 +5,9 @@
 set -euo pipefail
 
 run_folder=$(cd "$1" && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [[ -n "$game_pid" ]] && kill -KILL "$game_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/virtual-display.sh"
 
-# A display of our own, whatever number is free.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-[[ "$DISPLAY" != ":" ]] || fail "Xvfb did not start"
+start_display
 
 mkdir -p "$work/home/tester" "$work/game"
 ln -s "$run_folder/languages" "$work/game/languages"

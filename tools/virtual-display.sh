@@ -1,0 +1,22 @@
+# Sourced by the scripts that play the game on a virtual X display: a scratch folder ($work),
+# clean-up of it, of the display and of the game ($game_pid) on exit, and start_display.
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [[ -n "$game_pid" ]] && kill -KILL "$game_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts a display of our own, on whatever number is free, without a window manager.
+start_display() {
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/display")"
+  [[ "$DISPLAY" != ":" ]] || fail "Xvfb did not start"
+}
