@@ -25,20 +25,15 @@ void Board::build()
 {
     cells.assign(static_cast<size_t>(std::max(columns, 0)) * static_cast<size_t>(std::max(rows, 0)),
                  Cell());
-    cellSize = cells.empty() ? Cell().size : cells.front().size;
-    margin = cellSize / 2 + 10;
+    cellSize = Cell().size;
+    layout();
     if (!hasCells())
         return;
 
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            Cell &cell = cellAt(r, c);
-            cell.boxColour = cellPalette[NoPiece];
-            for (QColor &colour : cell.inner)
-                colour = cellPalette[NoPiece];
-            cell.x = (c - 1) * cellSize + margin;
-            cell.y = (r - 1) * cellSize + margin;
-        }
+    for (Cell &cell : cells) {
+        cell.boxColour = cellPalette[NoPiece];
+        for (QColor &colour : cell.inner)
+            colour = cellPalette[NoPiece];
     }
     for (int r = 1; r < rows - 1; ++r) {
         for (int c = 1; c < columns - 1; ++c) {
