@@ -14,7 +14,8 @@ int outputRate();
 // Records code for FSOUND_GetError.
 void setError(int code);
 
-// Opens name for binary reading, or records why it could not and returns null.
+// Opens name for binary reading while the output is open; otherwise, or when the file cannot be
+// opened, records why and returns null.
 std::FILE *openForReading(const char *name);
 
 // Takes the playing module, if any, off the mixer; the output closes after this.

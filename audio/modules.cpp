@@ -103,12 +103,6 @@ void detachModule()
 
 FMUSIC_MODULE *FMUSIC_LoadSong(const char *name)
 {
-    if (!soundlayer::requireOutput())
-        return nullptr;
-    if (!name) {
-        soundlayer::setError(FMOD_ERR_INVALID_PARAM);
-        return nullptr;
-    }
     std::FILE *file = soundlayer::openForReading(name);
     if (!file)
         return nullptr;

@@ -42,6 +42,12 @@ void setError(int code)
 
 std::FILE *openForReading(const char *name)
 {
+    if (!requireOutput())
+        return nullptr;
+    if (!name) {
+        setError(FMOD_ERR_INVALID_PARAM);
+        return nullptr;
+    }
     std::FILE *file = std::fopen(name, "rb");
     if (!file)
         setError(errno == ENOENT || errno == ENOTDIR ? FMOD_ERR_FILE_NOTFOUND : FMOD_ERR_FILE_BAD);

@@ -11,12 +11,6 @@ struct FSOUND_SAMPLE {
 
 FSOUND_SAMPLE *FSOUND_Sample_Load(int, const char *name, unsigned int, int, int)
 {
-    if (!soundlayer::requireOutput())
-        return nullptr;
-    if (!name) {
-        soundlayer::setError(FMOD_ERR_INVALID_PARAM);
-        return nullptr;
-    }
     std::FILE *file = soundlayer::openForReading(name);
     if (!file)
         return nullptr;
