@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Web:</source>
-        <translation>Web :</translation>
+        <translation>Web&#xa0;:</translation>
     </message>
     <message>
         <source>Mail:</source>
-        <translation>E-mail :</translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>About</source>
@@ -75,11 +75,11 @@
     <name>RenderArea</name>
     <message>
         <source>Time:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation>Niveau :</translation>
+        <translation>Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Hello</source>
@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>if this is not you click</source>
-        <translation>Pas vous ? Cliquez sur</translation>
+        <translation>Pas vous&#xa0;? Cliquez sur</translation>
     </message>
     <message>
         <source>Would you like to continue from your last saved game?</source>
-        <translation>Voulez-vous reprendre votre dernière partie sauvegardée ?</translation>
+        <translation>Voulez-vous reprendre votre dernière partie sauvegardée&#xa0;?</translation>
     </message>
     <message>
         <source>Stage: %1-%2</source>
-        <translation>Étape : %1-%2</translation>
+        <translation>Étape&#xa0;: %1-%2</translation>
     </message>
     <message>
         <source>Continue saved game</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Would you like play from the beginning of game?</source>
-        <translation>Voulez-vous reprendre le jeu depuis le début ?</translation>
+        <translation>Voulez-vous reprendre le jeu depuis le début&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -119,27 +119,27 @@
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
     </message>
     <message>
         <source>You have finished classic game for %1 sec.</source>
-        <translation>Vous avez terminé la partie classique en %1 s.</translation>
+        <translation>Vous avez terminé la partie classique en %1&#xa0;s.</translation>
     </message>
     <message>
         <source>Now you may try other type game: Puzzle.</source>
-        <translation>Vous pouvez maintenant essayer l&apos;autre mode de jeu : Puzzle.</translation>
+        <translation>Vous pouvez maintenant essayer l&apos;autre mode de jeu&#xa0;: Puzzle.</translation>
     </message>
     <message>
         <source>Level %1-%2 complete!</source>
-        <translation>Niveau %1-%2 terminé !</translation>
+        <translation>Niveau %1-%2 terminé&#xa0;!</translation>
     </message>
     <message>
         <source>You have passed the level for %3 sec.</source>
-        <translation>Vous avez terminé le niveau en %3 s.</translation>
+        <translation>Vous avez terminé le niveau en %3&#xa0;s.</translation>
     </message>
     <message>
         <source>Stage %1 complete!</source>
-        <translation>Étape %1 terminée !</translation>
+        <translation>Étape %1 terminée&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Entrez votre nom :</translation>
+        <translation>Entrez votre nom&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Entrez votre nom :</translation>
+        <translation>Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Name</source>
