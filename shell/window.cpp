@@ -4,6 +4,7 @@
 #include "aboutw.h"
 #include "configdialog.h"
 #include "desktop.h"
+#include "fmodlayer.h"
 #include "gamedata.h"
 #include "renderarea.h"
 #include "selprofile.h"
@@ -105,6 +106,10 @@ Window::Window(QWidget *parent)
 
 Window::~Window()
 {
+    // The module playing last is released with the window, as every earlier one was on the
+    // change of song.
+    if (song)
+        FMUSIC_FreeSong(song);
     delete about;
     delete top10;
     delete preview;

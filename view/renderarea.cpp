@@ -75,6 +75,12 @@ RenderArea::RenderArea(QWidget *parent)
     repaintTimer->start(1000);
 }
 
+RenderArea::~RenderArea()
+{
+    FSOUND_Sample_Free(rotateSample);
+    FSOUND_Sample_Free(levelCompleteSample);
+}
+
 QSize RenderArea::sizeHint() const
 {
     return QSize(230, 230);

@@ -21,6 +21,8 @@ class RenderArea : public QWidget
 
 public:
     explicit RenderArea(QWidget *parent = nullptr);
+    // Frees the effects it loaded.
+    ~RenderArea() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
