@@ -31,6 +31,9 @@ QString ReadLanguageFile()
     LanguageFile.clear();
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
+        // The file is plain text written by the game; a byte-order mark must not switch
+        // the reading to another encoding than the one it is saved in.
+        in.setAutoDetectUnicode(false);
         qlonglong skipped = 0;
         for (int i = 0; i < 5; ++i)
             in >> skipped;
@@ -48,6 +51,7 @@ void GameData::LoadSettings()
         // Read wide and clamped: a hand-edited level or volume must not scramble a board
         // with billions of turns or reach the sound library out of its range.
         QTextStream in(&file);
+        in.setAutoDetectUnicode(false);
         qlonglong grid = 0, level = 0, sound = 0, music = 0, volume = 0;
         in >> grid >> level >> sound >> music >> volume >> LanguageFile;
         DrawGrid = switchValue(grid);
