@@ -8,6 +8,7 @@ packages=(
   qt6-qpa-plugins libgl-dev
   libsdl2-dev libsdl2-mixer-dev libopenmpt-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev llvm-14
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
   fonts-liberation fonts-dejavu-core fontconfig
 )
