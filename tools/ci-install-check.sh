@@ -44,16 +44,9 @@ start_game() {
     "${command[@]}" >>"$work/game.log" 2>&1 &
   game_pid=$!
   if [[ "$answer_prompt" == yes ]]; then
-    local prompt
-    prompt=$(timeout 20 xdotool search --sync --onlyvisible --name '^Creating new profile$' | head -n1) \
-      || fail "no name prompt"
-    xdotool windowfocus --sync "$prompt"
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 20 "Tester"
-    xdotool key Return
+    answer_name_prompt "Tester"
   fi
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavni$' | head -n1) \
-    || fail "no main window: $(cat "$work/game.log")"
+  window=$(main_window) || fail "no main window: $(cat "$work/game.log")"
 }
 
 quit_game() {

@@ -20,3 +20,19 @@ start_display() {
   export DISPLAY=":$(head -n1 "$work/display")"
   [[ "$DISPLAY" != ":" ]] || fail "Xvfb did not start"
 }
+
+# Answers the first-start name prompt with the given name.
+answer_name_prompt() {
+  local prompt
+  prompt=$(timeout 20 xdotool search --sync --onlyvisible --name '^Creating new profile$' | head -n1) \
+    || fail "no name prompt"
+  xdotool windowfocus --sync "$prompt"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+
+# Prints the id of the game's main window once it is shown.
+main_window() {
+  timeout 20 xdotool search --sync --onlyvisible --name '^Tavni$' | head -n1
+}

@@ -16,15 +16,8 @@ ln -s "$run_folder/data" "$work/game/data"
    exec env -u QT_QPA_PLATFORM "$run_folder/tavni" >"$work/game.log" 2>&1) &
 game_pid=$!
 
-prompt=$(timeout 20 xdotool search --sync --onlyvisible --name '^Creating new profile$' | head -n1) \
-  || fail "no name prompt"
-xdotool windowfocus --sync "$prompt"
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 "Tester"
-xdotool key Return
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavni$' | head -n1) \
-  || fail "no main window"
+answer_name_prompt "Tester"
+window=$(main_window) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 toolbar=$((HEIGHT - 402))
 [[ "$WIDTH" -eq 402 && "$toolbar" -gt 60 ]] || fail "menu size ${WIDTH}x${HEIGHT}"
