@@ -58,6 +58,9 @@ bool replaceFile(const QString &name, const QByteArray &bytes, QIODevice::OpenMo
     // Resolved now: the save file would otherwise resolve a relative name only when it
     // commits, against whatever the working directory is by then.
     QSaveFile file(QDir::current().absoluteFilePath(name));
+    // Where no new file can be made beside it (a folder the player may not write in, though
+    // the file itself is writable), the file is written in place: no longer atomic, but saved.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so that the write below reaches the disk and its count tells the truth.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered | textMode))
         return false;

@@ -19,6 +19,7 @@ bool readString(QDataStream &in, QString &text);
 
 // Replaces the file name, relative to the working directory, with bytes. The new content
 // goes to a file beside it that takes the old one's place only when every byte was written,
-// so on failure (false) the previous file is untouched.
+// so on failure (false) the previous file is untouched. In a folder that allows no new file
+// the existing file is overwritten in place instead, every write still checked.
 bool replaceFile(const QString &name, const QByteArray &bytes,
                  QIODevice::OpenMode textMode = QIODevice::NotOpen);

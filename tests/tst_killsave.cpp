@@ -128,9 +128,9 @@ private slots:
         QVERIFY(alerts.alerts().isEmpty());
         QCOMPARE(contents(playerFiles + leftovers), left);
 
-        // A folder that cannot be written: each save fails with its box and the old file
-        // stays. Root writes there too unless without the capabilities that override the
-        // permissions, and loses them here for the rest of the run.
+        // A folder that allows no new file: a writable file is saved in place; a read-only one
+        // fails with its box and stays. Root writes there too unless without the capabilities
+        // that override the permissions, and loses them here for the rest of the run.
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct caps[2] = {};
         syscall(SYS_capget, &header, caps);
@@ -138,21 +138,31 @@ private slots:
             caps[0].effective &= ~(1u << cap);
         syscall(SYS_capset, &header, caps);
         for (int i = 0; i < 3; ++i) {
-            PlayerFolder old;
-            old.write(playerFiles[i], "old");
-            alerts.clear();
-            QVERIFY(chmod(".", 0555) == 0);
-            const bool readOnly = !QFile("probe").open(QIODevice::WriteOnly);
-            if (readOnly)
+            for (bool fileWritable : {true, false}) {
+                PlayerFolder old;
                 (data.*saves[i])();
-            QVERIFY(chmod(".", 0755) == 0);
-            if (!readOnly)
-                QSKIP("this process writes into a read-only folder");
-            QCOMPARE(alerts.alerts().size(), 1);
-            const QString what = QStringList{"settings", "profiles", "results"}[i];
-            QCOMPARE(alerts.alerts().first().text, "Error write " + what + " .");
-            QCOMPARE(old.read(playerFiles[i]), QByteArray("old"));
-            QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList(playerFiles[i]));
+                const QByteArray saved = old.read(playerFiles[i]);
+                old.write(playerFiles[i], "old");
+                QVERIFY(chmod(qPrintable(playerFiles[i]), fileWritable ? 0644 : 0444) == 0);
+                alerts.clear();
+                QVERIFY(chmod(".", 0555) == 0);
+                const bool readOnly = !QFile("probe").open(QIODevice::WriteOnly);
+                if (readOnly)
+                    (data.*saves[i])();
+                QVERIFY(chmod(".", 0755) == 0);
+                if (!readOnly)
+                    QSKIP("this process writes into a read-only folder");
+                QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList(playerFiles[i]));
+                if (fileWritable) {
+                    QVERIFY(alerts.alerts().isEmpty());
+                    QCOMPARE(old.read(playerFiles[i]), saved);
+                    continue;
+                }
+                QCOMPARE(alerts.alerts().size(), 1);
+                const QString what = QStringList{"settings", "profiles", "results"}[i];
+                QCOMPARE(alerts.alerts().first().text, "Error write " + what + " .");
+                QCOMPARE(old.read(playerFiles[i]), QByteArray("old"));
+            }
         }
     }
 };
