@@ -12,7 +12,7 @@ namespace {
 
 const QString profilesFile = QStringLiteral("profiles.dat");
 
-// The position of a player who has finished the series.
+// The first level past the series: a player there has finished it.
 constexpr int finishedLevel = SeriesLevels + 1;
 
 bool readProfile(QDataStream &in, Profile &profile)
@@ -21,16 +21,22 @@ bool readProfile(QDataStream &in, Profile &profile)
            && readInt(in, profile.sublevel) && readInt(in, profile.reserved);
 }
 
-// A position that names no stage starts the series anew, so that the game never asks for a
-// level file that does not exist; a finished series has only the one position.
+// A stored position that names no stage becomes the nearest one the player has reached, so
+// that the game never asks for a level file that does not exist and no progress is lost: a
+// stage before the first of its level is that first stage, one past the last of its level is
+// the first of the next level (or the finished series after the last level). A player who
+// finished the series keeps whatever was stored; below level 1 the series starts anew.
 void keepInSeries(Profile &profile)
 {
-    if (profile.level == finishedLevel) {
-        profile.sublevel = 1;
+    if (profile.level >= finishedLevel)
         return;
-    }
-    if (profile.sublevel < 1 || profile.sublevel > subLevelCount(profile.level)) {
+    if (profile.level < 1) {
         profile.level = 1;
+        profile.sublevel = 1;
+    } else if (profile.sublevel < 1) {
+        profile.sublevel = 1;
+    } else if (profile.sublevel > subLevelCount(profile.level)) {
+        profile.level += 1;
         profile.sublevel = 1;
     }
 }

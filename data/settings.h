@@ -9,7 +9,7 @@
 extern int SoundOn;
 // Play the music playlist (0 or 1); cleared when the sound system cannot start.
 extern int MusicOn;
-// Music volume, 1 to 255.
+// Music volume, 0 (silent) to 255; the options and the volume keys keep it within 1 to 255.
 extern int MasterVolume;
 // File name of the interface translation to load at start-up.
 extern QString LanguageFile;

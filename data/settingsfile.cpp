@@ -7,15 +7,18 @@
 #include <QFile>
 #include <QTextStream>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 const QByteArray defaultSettings = "1\n1\n1\n1\n128\ntavni_en.qm\n";
 
-// A switch is on for any value but 0, as it would be where it is tested.
+// A switch is kept as read: any value but 0 is on wherever it is tested. Only a number that
+// does not fit the game's integers is brought to the nearest one that does.
 int switchValue(qlonglong value)
 {
-    return value != 0 ? 1 : 0;
+    return int(std::clamp<qlonglong>(value, std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max()));
 }
 
 int inRange(qlonglong value, int lowest, int highest)
@@ -48,8 +51,10 @@ void GameData::LoadSettings()
         WriteDefaultSettings();
     QFile file(settingsFile);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        // Read wide and clamped: a hand-edited level or volume must not scramble a board
-        // with billions of turns or reach the sound library out of its range.
+        // Read wide. Only what would make the game misbehave is clamped: a game level outside
+        // 1 to 5 scrambles a board not at all or with billions of turns, and a volume beyond
+        // 0 to 255 is more than the sound library plays and overflows the volume keys' steps.
+        // Volume 0 stays silence.
         QTextStream in(&file);
         in.setAutoDetectUnicode(false);
         qlonglong grid = 0, level = 0, sound = 0, music = 0, volume = 0;
@@ -58,7 +63,7 @@ void GameData::LoadSettings()
         gameLevel = inRange(level, 1, 5);
         SoundOn = switchValue(sound);
         MusicOn = switchValue(music);
-        MasterVolume = inRange(volume, 1, 255);
+        MasterVolume = inRange(volume, 0, 255);
     }
     // Also when the file could not be read, so that boards are still scrambled.
     GameLevel = gameLevel;

@@ -83,17 +83,17 @@ QString describe(const GameData &data, const QString &file)
 bool usable(const GameData &data)
 {
     const auto in = [](qint64 v, qint64 lo, qint64 hi) { return lo <= v && v <= hi; };
-    static const int stages[] = {0, 74, 45, 35, 24, 26, 1}; // 6-1: the series finished
+    static const int stages[] = {0, 74, 45, 35, 24, 26};
     qint64 profileBytes = data.profiles.empty() ? 0 : 8, resultBytes = 0;
     for (const Profile &p : data.profiles) {
-        if (!in(p.level, 1, 6) || !in(p.sublevel, 1, stages[p.level]))
+        // Level 6 and beyond: the series finished, whatever the stage.
+        if (p.level < 1 || (p.level <= 5 && !in(p.sublevel, 1, stages[p.level])))
             return false;
         profileBytes += 16 + 2 * p.name.size();
     }
     for (const BestResult &place : data.classicTop + data.puzzleTop)
         resultBytes += 2 * place.name.size();
-    return in(DrawGrid, 0, 1) && in(SoundOn, 0, 1) && in(MusicOn, 0, 1)
-           && in(data.gameLevel, 1, 5) && GameLevel == data.gameLevel && in(MasterVolume, 1, 255)
+    return in(data.gameLevel, 1, 5) && GameLevel == data.gameLevel && in(MasterVolume, 0, 255)
            && data.profileCount == int(data.profiles.size())
            && in(CurrentProfile, -1, data.profileCount - 1)
            && profileBytes <= QFileInfo("profiles.dat").size() && data.classicTop.size() == 10
@@ -134,17 +134,23 @@ private slots:
             {"profiles.dat", twoProfiles, "1/2 Zo\u00eb:3-17 :1-1", twoProfiles},
             // Cut back to twenty records.
             {"data.dat", defaultResults() + text('A') + int32(1), defaultPlaces, defaultResults()},
-            // Values out of range, in 32 bits or beyond, brought into range.
-            {"game.dat", "7\n4294967297\n2\n3\n999\nx\n", "1 5 5 1 1 255 x", {}},
-            {"game.dat", "0\n-4294967291\n-1\n0\n-5\nx\n", "0 1 1 1 0 1 x", {}},
-            {"game.dat", "1\n4\n", "1 4 4 0 0 1 ", {}},
-            // Stages 74 and 26 end levels 1 and 5; 6-1 is the finished series. The current
-            // index lies outside the list.
+            // Harmless values kept as read, and saved back so (a switch of 2 is on, volume 0
+            // is silence); the game level and the volume, and anything beyond 32 bits,
+            // brought into range.
+            {"game.dat", "2\n3\n-1\n7\n0\nx\n", "2 3 3 -1 7 0 x", "2\n3\n-1\n7\n0\nx\n"},
+            {"game.dat", "7\n4294967297\n2\n3\n999\nx\n", "7 5 5 2 3 255 x", {}},
+            {"game.dat", "0\n-4294967291\n-1\n0\n-5\nx\n", "0 1 1 -1 0 0 x", {}},
+            {"game.dat", "-9999999999\n0\n1\n1\n9\nx\n", "-2147483648 1 1 1 1 9 x", {}},
+            {"game.dat", "1\n4\n", "1 4 4 0 0 0 ", {}},
+            // Stages 74 and 26 end levels 1 and 5; a stage past the end of its level is the
+            // next level's first (after level 5, the finished series); a stage before the first
+            // is the first. A finished series keeps what was stored. The current index lies
+            // outside the list.
             {"profiles.dat",
              int32(8) + int32(8) + profile('a', 1, 74) + profile('b', 1, 75) + profile('c', 5, 26)
                  + profile('d', 5, 27) + profile('e', 6, 40) + profile('f', 7, 1)
                  + profile('g', 0, 1) + profile('h', 3, 0),
-             "-1/8 a:1-74 b:1-1 c:5-26 d:1-1 e:6-1 f:1-1 g:1-1 h:1-1", {}},
+             "-1/8 a:1-74 b:2-1 c:5-26 d:6-1 e:6-40 f:7-1 g:1-1 h:3-1", {}},
             // Counts and string lengths that lie: only whole records are taken.
             {"profiles.dat", int32(1000) + int32(1) + a + b, "1/2 A:1-1 B:2-3", {}},
             {"profiles.dat", int32(1) + int32(0) + a + b, "0/1 A:1-1", {}},

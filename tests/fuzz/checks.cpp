@@ -94,9 +94,9 @@ QString checkSettings(const QByteArray &bytes)
     data.LoadSettings();
     Faults f;
     f.expect(language == LanguageFile, QStringLiteral("start-up read another language file"));
-    f.expect((DrawGrid == 0 || DrawGrid == 1) && (SoundOn == 0 || SoundOn == 1)
-                 && (MusicOn == 0 || MusicOn == 1) && data.gameLevel >= 1 && data.gameLevel <= 5
-                 && GameLevel == data.gameLevel && MasterVolume >= 1 && MasterVolume <= 255,
+    // The switches are kept as read; what could make the game misbehave is in range.
+    f.expect(data.gameLevel >= 1 && data.gameLevel <= 5 && GameLevel == data.gameLevel
+                 && MasterVolume >= 0 && MasterVolume <= 255,
              QStringLiteral("out of range: ") + settingsText());
     f.expect(!LanguageFile.contains(QRegularExpression(QStringLiteral("\\s"))),
              QStringLiteral("language file name holds white space"));
@@ -108,10 +108,10 @@ QString checkSettings(const QByteArray &bytes)
     return f.text();
 }
 
+// A stage the series has, or the series finished (level 6 or beyond, whatever the stage).
 bool inSeries(const Profile &p)
 {
-    return p.level == SeriesLevels + 1 ? p.sublevel == 1
-                                       : p.sublevel >= 1 && p.sublevel <= subLevelCount(p.level);
+    return p.level > SeriesLevels || (p.sublevel >= 1 && p.sublevel <= subLevelCount(p.level));
 }
 
 QString profilesText(const GameData &data)
