@@ -81,6 +81,9 @@ bool FMUSIC_StopSong(FMUSIC_MODULE *module);
 // True once the module has played to its end, until it is played or stopped again.
 bool FMUSIC_IsFinished(FMUSIC_MODULE *module);
 
+// True while the module is playing: started and neither stopped, replaced nor finished.
+bool FMUSIC_IsPlaying(FMUSIC_MODULE *module);
+
 // Sets the module's volume, 0 (silent) to 255 (as written, the default); other values are
 // clamped. Takes effect at once, also while the module plays.
 bool FMUSIC_SetMasterVolume(FMUSIC_MODULE *module, int volume);

@@ -156,6 +156,11 @@ bool FMUSIC_IsFinished(FMUSIC_MODULE *module)
     return requireModule(module) && module->finished.load();
 }
 
+bool FMUSIC_IsPlaying(FMUSIC_MODULE *module)
+{
+    return requireModule(module) && hooked == module && !module->finished.load();
+}
+
 bool FMUSIC_SetMasterVolume(FMUSIC_MODULE *module, int volume)
 {
     if (!requireModule(module))

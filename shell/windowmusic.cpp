@@ -98,10 +98,18 @@ void Window::SetMusicVolume(int volume)
         FMUSIC_SetMasterVolume(song, volume);
 }
 
+// A finished song is followed by the next; a song stopped while Music was off starts again
+// from its beginning once Music is back on.
 void Window::PlayListTime()
 {
-    if (MusicOn && song && FMUSIC_IsFinished(song))
+    if (!MusicOn || !song)
+        return;
+    if (FMUSIC_IsFinished(song)) {
         PlayNext();
+    } else if (!FMUSIC_IsPlaying(song)) {
+        FMUSIC_PlaySong(song);
+        SetMusicVolume(MasterVolume);
+    }
 }
 
 // Going through the options dialog's slider keeps the volume within its range and the slider

@@ -60,14 +60,15 @@ private slots:
         DiskAudio disk;
         QVERIFY(FSOUND_Init(44100, 32, 1));
         const Song song = loadSong(writeFile(dir, "square.mod", squareWaveModule(1)));
-        QVERIFY(song && !FMUSIC_IsFinished(song.get()));
+        QVERIFY(song && !FMUSIC_IsFinished(song.get()) && !FMUSIC_IsPlaying(song.get()));
         const QList<QPair<int, double>> volumes = {{255, 1.0}, {64, 64 / 255.0}, {300, 1.0}, {-10, 0.0}};
         QList<qint64> starts;
         for (const auto &playing : volumes) {
             starts.append(disk.framesWritten() + writeSlack + framesIn(0.25)); // a gap after the last
             QVERIFY(disk.waitForFrames(starts.last()) && FMUSIC_SetMasterVolume(song.get(), playing.first));
-            QVERIFY(FMUSIC_PlaySong(song.get()));
+            QVERIFY(FMUSIC_PlaySong(song.get()) && FMUSIC_IsPlaying(song.get()));
             QVERIFY(QTest::qWaitFor([&] { return FMUSIC_IsFinished(song.get()); }, 30000));
+            QVERIFY2(!FMUSIC_IsPlaying(song.get()), "finished is not playing");
             QVERIFY2(disk.framesWritten() >= starts.last() + framesIn(1.0) - writeSlack, "finished early");
             QVERIFY2(FMUSIC_StopSong(song.get()) && !FMUSIC_IsFinished(song.get()), "stopped is not finished");
         }
