@@ -63,6 +63,8 @@ Window::Window(QWidget *parent)
     toolBar->setWindowTitle(tr("Main toolbar"));
     toolBar->setIconSize(QSize(64, 64));
     toolBar->setMovable(false);
+    // The toolbar holds every command: its context menu must not hide it for good.
+    toolBar->toggleViewAction()->setEnabled(false);
     addToolBar(toolBar);
 
     auto *frame = new QFrame(this);
@@ -98,7 +100,11 @@ Window::Window(QWidget *parent)
     top10 = new Top10(nullptr);
     about = new AboutW(nullptr);
 
-    setWindowFlags(Qt::WindowMinimizeButtonHint);
+    // Minimise but no maximise, and the window keeps its close button: with the minimise hint
+    // alone, window managers that honour the hints drop the close button from the title bar.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     FixMenuSize();
     centerOnDesktop(this);
     RefreshProfileList();
@@ -137,12 +143,20 @@ void Window::CreateActions()
         auto *action = new QAction(toolbarIcon(QString::fromLatin1(command.icon)), command.text, this);
         action->setShortcut(command.shortcut);
         connect(action, &QAction::triggered, this, command.slot);
-        toolBar->addAction(action);
+        addCommand(action);
     }
     auto *closeAction = new QAction(toolbarIcon(QStringLiteral(":/images/exit.png")), tr("&Close"), this);
     closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
-    toolBar->addAction(closeAction);
+    addCommand(closeAction);
+}
+
+// On the toolbar, and on the window itself so that the shortcut works whether or not the
+// toolbar is shown.
+void Window::addCommand(QAction *action)
+{
+    toolBar->addAction(action);
+    addAction(action);
 }
 
 // On the very first start the player is asked for a name; with profiles but none selected
@@ -150,10 +164,18 @@ void Window::CreateActions()
 void Window::ChooseProfile()
 {
     if (store->profileCount == 0) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, tr("Creating new profile"),
-                                                   tr("Enter your name:"), QLineEdit::Normal,
-                                                   QDir(QDir::homePath()).dirName(), &ok);
+        // The window is not shown yet, so the prompt is centred on the desktop rather than
+        // over it (a window manager would otherwise put it in a corner).
+        QInputDialog prompt(this);
+        prompt.setWindowTitle(tr("Creating new profile"));
+        prompt.setLabelText(tr("Enter your name:"));
+        prompt.setTextEchoMode(QLineEdit::Normal);
+        prompt.setTextValue(QDir(QDir::homePath()).dirName());
+        prompt.ensurePolished(); // its style's margins count in the size being centred
+        prompt.adjustSize();
+        centerOnDesktop(&prompt);
+        const bool ok = prompt.exec() == QDialog::Accepted;
+        const QString text = prompt.textValue();
         store->AddProfile(ok && !text.isEmpty() ? text.left(MaxNameLength) : QStringLiteral("User"));
         SetProfile(CurrentProfile);
     } else if (CurrentProfile < 0) {

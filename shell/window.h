@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class AboutW;
+class QAction;
 class ConfigDialog;
 class GameData;
 class QTimer;
@@ -58,6 +59,7 @@ private:
     void StartMusicPoll();
     void ChangeVolume(int step);
     void CreateActions();
+    void addCommand(QAction *action);
     void ChooseProfile();
     void FixMenuSize();
     int ToolbarHeight();

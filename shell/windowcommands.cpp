@@ -30,10 +30,12 @@ void Window::optionsA()
     MusicOn = configDialog->musicChecked();
     MasterVolume = configDialog->volumeValue();
     SetMusicVolume(MasterVolume);
-    if (MusicOn && !song) {
-        PlayNext();
+    // The poll runs whenever Music is on; it also brings back a song the options stopped.
+    if (MusicOn) {
+        if (!song)
+            PlayNext();
         StartMusicPoll();
-    } else if (!MusicOn && song) {
+    } else if (song) {
         FMUSIC_StopSong(song);
     }
     DrawGrid = configDialog->gridChecked();
@@ -66,10 +68,14 @@ void Window::SetProfile(int idx)
     selProfile->setSelectionRequired(false);
 }
 
+// The new profile is selected in the store, so the dialog must end with a choice, the new
+// row offered first: the board then plays for the profile the store has selected.
 void Window::AddProfileName_slot(QString pname)
 {
     store->AddProfile(pname);
     RefreshProfileList();
+    selProfile->list->setCurrentRow(CurrentProfile);
+    selProfile->setSelectionRequired(true);
 }
 
 // Deleting the selected profile, or one before it, leaves the player's choice to be made again.

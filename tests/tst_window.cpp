@@ -1,6 +1,8 @@
 // The main window as a player meets it: the first start, the profiles, its sizes and secondary
 // windows, the options, the music and the language, the arrow keys and the sound errors.
+#include "aboutw.h"
 #include "alertrecorder.h"
+#include "boxanswerer.h"
 #include "configdialog.h"
 #include "diskaudio.h"
 #include "fmodlayer.h"
@@ -108,6 +110,75 @@ private slots:
         QCOMPARE(folder.read("profiles.dat"), profilesFile({"Cy"}, 0));
     }
 
+    // A profile added in the dialog is selected, and the dialog ends with a choice however it
+    // is dismissed: the board then plays for the new profile, and its progress goes there.
+    void addedProfileIsTheOneTheBoardPlaysFor()
+    {
+        for (const bool escape : {false, true}) {
+            QByteArray ann;
+            QDataStream(&ann, QIODevice::WriteOnly) << qint32(1) << qint32(0) << QString("Ann")
+                                                    << qint32(3) << qint32(5) << qint32(0);
+            Folder folder({}, ann); InputAnswerer prompt({"Cy"});
+            Window window;
+            auto *dialog = topLevel<SelProfile>();
+            run(window, "&Profiles"); click(dialog, "&Add New");
+            QCOMPARE(dialog->list->currentRow(), 1);
+            escape ? QTest::keyClick(dialog, Qt::Key_Escape) : void(static_cast<QWidget *>(dialog)->close());
+            QVERIFY(!dialog->isVisible() && CurrentProfile == 1);
+            BoxAnswerer boxes;
+            auto *area = window.findChild<RenderArea *>();
+            area->StartPuzzleGame(); // Cy's first stage: no question about Ann's 3-5
+            QCOMPARE(boxes.log, QStringList());
+            emit area->LevelComplete(1, 2);
+            window.close();
+            QByteArray both;
+            QDataStream(&both, QIODevice::WriteOnly) << qint32(2) << qint32(1) << QString("Ann") << qint32(3)
+                << qint32(5) << qint32(0) << QString("Cy") << qint32(1) << qint32(2) << qint32(0);
+            QCOMPARE(folder.read("profiles.dat"), both);
+        }
+    }
+
+    // The commands stay within reach: the toolbar cannot be switched off from its context menu,
+    // and the shortcuts work also while it is hidden.
+    void commandsReachableWithoutTheToolbar()
+    {
+        Folder folder;
+        Window window; window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *toolbar = window.findChild<QToolBar *>();
+        toolbar->toggleViewAction()->trigger();
+        QVERIFY(toolbar->isVisible());
+        toolbar->hide();
+        QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(topLevel<Top10>()->isVisible());
+        topLevel<Top10>()->close();
+        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Every window the game centres, the first-run prompt included, lies in the middle of the
+    // primary screen, wherever that screen starts (CTest runs this also on a desktop whose
+    // primary screen begins at x = 800). Whether the platform counts the frame in the position
+    // is its own affair: a window may be off by its frame's width, not more.
+    void windowsCentredOnTheirScreen()
+    {
+        PlayerFolder folder; InputAnswerer prompt({"Kim"});
+        Window window;
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        auto centred = [&](const QRect &client, const QRect &frame) {
+            const QPoint off = client.center() - screen.center();
+            const int slack = 1 + std::max(client.x() - frame.x(), client.y() - frame.y());
+            return std::abs(off.x()) <= slack && std::abs(off.y()) <= slack;
+        };
+        auto placed = [&](QWidget *w) { return centred(w->geometry(), w->frameGeometry()); };
+        QVERIFY2(centred(prompt.seen().value(0).geometry, prompt.seen().value(0).frame), "the name prompt");
+        QVERIFY2(placed(&window), "the main window");
+        QVERIFY2(placed(topLevel<SelProfile>()), "the profiles dialog");
+        QVERIFY2(placed(topLevel<Top10>()), "the best results");
+        QVERIFY2(placed(topLevel<AboutW>()), "the About window");
+    }
+
     void sizesAndSecondaryWindows()
     {
         Folder folder;
@@ -116,7 +187,8 @@ private slots:
         auto fixedAt = [&](QSize size) { return window.minimumSize() == size && window.maximumSize() == size; };
         QVERIFY(fixedAt({402, 402 + bar}));
         const Qt::WindowFlags flags = window.windowFlags();
-        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint)
+                && flags.testFlag(Qt::WindowCloseButtonHint));
         auto *area = window.findChild<RenderArea *>(); auto *preview = topLevel<SPicture>();
         run(window, "P&review"); QVERIFY(!preview->isVisible()); // nothing to preview in the menu
         area->StartClassicGame(); QVERIFY(fixedAt({260, bar + 260 + 70}));
@@ -168,18 +240,24 @@ private slots:
             dialog->findChildren<QSlider *>().first()->setValue(4); });
         QCOMPARE(folder.read("game.dat"), settingsFile(0, 4, 0, 0, 40, "c_fr.qm"));
 
-        // Music switched on starts the playlist and its poll; switched off, the song goes silent.
+        // Right plays a song with Music off; Music switched on then keeps it and starts the poll.
+        // Switched off, the song goes silent; on again, the next poll starts it afresh.
+        QTest::keyClick(&window, Qt::Key_Right);
         options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", true); });
         QVERIFY(musicPolls(window) == 1 && CurrentSong == 0);
         QVERIFY(output.waitForFrames(output.framesWritten() + framesIn(1.0)));
         options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", false); });
         const qint64 stopped = output.framesWritten() + framesIn(0.5);
         QVERIFY(output.waitForFrames(stopped + framesIn(1.0)));
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", true); });
+        QMetaObject::invokeMethod(&window, "PlayListTime");
+        const qint64 resumed = output.framesWritten() + framesIn(0.5);
+        QVERIFY(output.waitForFrames(resumed + framesIn(1.0)));
         FSOUND_Close();
         QVERIFY(energy(output.samples(), 0, stopped) > 0);
         QCOMPARE(energy(output.samples(), stopped, stopped + framesIn(1.0)), 0.0);
-        options(window, [](ConfigDialog *dialog) { tick(dialog, "Music", true); });
-        QCOMPARE(CurrentSong, 0); // the stopped song stays loaded: nothing starts at once
+        QVERIFY(energy(output.samples(), resumed, resumed + framesIn(1.0)) > 0);
+        QCOMPARE(CurrentSong, 0); // the stopped song again, not the next
     }
 
     void startAndKeys_data()

@@ -14,7 +14,9 @@ QRect desktopGeometry()
 void centerOnDesktop(QWidget *window)
 {
     const QRect desktop = desktopGeometry();
-    window->move((desktop.width() - window->width()) / 2, (desktop.height() - window->height()) / 2);
+    // The screen's own origin counts: the primary screen need not start at the desktop's corner.
+    window->move(desktop.x() + (desktop.width() - window->width()) / 2,
+                 desktop.y() + (desktop.height() - window->height()) / 2);
 }
 
 int fittedCellSize(int columns, int rows, int cellSize, int margin, const QSize &desktop)

@@ -9,7 +9,7 @@ class QWidget;
 // The geometry of the primary screen.
 QRect desktopGeometry();
 
-// Moves a top-level window so that its client area is centred on the desktop.
+// Moves a top-level window so that its client area is centred on the primary screen.
 void centerOnDesktop(QWidget *window);
 
 // The cell size that lets a board of the given columns and rows (border ring included) fit the

@@ -13,7 +13,8 @@ InputAnswerer::InputAnswerer(const QStringList &answers)
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        inputs.append({dialog->windowTitle(), dialog->labelText(), dialog->textValue()});
+        inputs.append({dialog->windowTitle(), dialog->labelText(), dialog->textValue(), dialog->geometry(),
+                   dialog->frameGeometry()});
         const QString answer = pending.isEmpty() ? QStringLiteral("<Cancel>") : pending.takeFirst();
         if (answer != QLatin1String("<Ok>") && answer != QLatin1String("<Cancel>"))
             dialog->setTextValue(answer);   // as if typed over the pre-filled text

@@ -4,8 +4,10 @@
 #include <QObject>
 #include <QStringList>
 
-// What a dialog showed: its title, its label and the text it opened with.
-struct SeenInput { QString title, label, prefilled; };
+#include <QRect>
+
+// What a dialog showed: its title, its label, the text it opened with, and where it stood.
+struct SeenInput { QString title, label, prefilled; QRect geometry, frame; };
 
 // Each answer is the text to enter and confirm with OK, "<Ok>" to confirm the pre-filled text
 // as it is, or "<Cancel>" to cancel the dialog. A dialog that finds no answer left is cancelled.
