@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the built game as a new player would, on a virtual X display: answers the name prompt,
-# starts the classic game from the menu, quits with Ctrl+Q and checks the three files written.
+# checks the title bar's hints, starts the classic game from the menu, quits with Ctrl+Q and
+# checks the three files written.
 # Usage: firststart.sh RUN_FOLDER
 set -euo pipefail
 
@@ -21,6 +22,10 @@ window=$(main_window) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 toolbar=$((HEIGHT - 402))
 [[ "$WIDTH" -eq 402 && "$toolbar" -gt 60 ]] || fail "menu size ${WIDTH}x${HEIGHT}"
+# The Motif hints that window managers honour: move, minimise and close, no maximise.
+hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')
+IFS=', ' read -r -a hint <<<"$hints"
+(( (hint[1] & 0x2c) == 0x2c && (hint[2] & 0x40) == 0 )) || fail "window hints: $hints"
 
 # Over the Classic button, then a click starts the classic game and the window takes its size.
 xdotool mousemove --sync $((X + 70)) $((Y + toolbar + 40))
