@@ -4,6 +4,7 @@
 #include "aboutw.h"
 #include "configdialog.h"
 #include "desktop.h"
+#include "desktopsession.h"
 #include "fmodlayer.h"
 #include "gamedata.h"
 #include "renderarea.h"
@@ -12,6 +13,7 @@
 #include "top10.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -45,6 +47,7 @@ Window::Window(QWidget *parent)
     : QMainWindow(parent)
 {
     setMouseTracking(true);
+    new TransientParenting(this);
 
     store = new GameData(QStringLiteral("game.dat"));
     store->LoadSettings();
@@ -227,14 +230,21 @@ void Window::resizeEvent(QResizeEvent *)
 {
 }
 
+// No window outlives the main window: whatever else is open (a dialog, a box, the profiles
+// dialog, which then settles the player's choice) closes first, and the program ends, also
+// from inside a dialog's own event loop.
 void Window::closeEvent(QCloseEvent *event)
 {
     if (preview->isVisible())
         preview->close();
     if (top10->isVisible())
         top10->close();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
     store->SaveSettings();
     store->SaveProfiles();
     store->SaveBestResults();
     event->accept();
+    QCoreApplication::quit();
 }

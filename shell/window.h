@@ -63,6 +63,7 @@ private:
     void ChooseProfile();
     void FixMenuSize();
     int ToolbarHeight();
+    int frameRight() const;
     void RefreshProfileList();
     void FillBestResults();
     bool NeedsProfileChoice() const;

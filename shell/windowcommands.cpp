@@ -109,8 +109,15 @@ void Window::setWinSize(int w, int h)
     setFixedSize(w, ToolbarHeight() + h + renderArea->hudHeight);
     renderArea->BoardColours(preview->colours, preview->cols, preview->rows);
     centerOnDesktop(this);
-    preview->setGeometry(x() + width() + 10, y() + 20, 20 * preview->cols, 20 * preview->rows);
+    preview->setGeometry(frameRight() + 10, geometry().y() + 20, 20 * preview->cols, 20 * preview->rows);
     preview->update();
+}
+
+// The preview stands beside the main window's frame, level with its client area; without a
+// window manager frame and client are one, and this is x() + width().
+int Window::frameRight() const
+{
+    return frameGeometry().x() + frameGeometry().width();
 }
 
 void Window::ShowPreview()
@@ -118,7 +125,7 @@ void Window::ShowPreview()
     if (!renderArea->board.active)
         return;
     renderArea->BoardColours(preview->colours, preview->cols, preview->rows);
-    preview->setGeometry(x() + width(), y(), 20 * preview->cols + 20, 20 * preview->rows + 20);
+    preview->setGeometry(frameRight(), geometry().y(), 20 * preview->cols + 20, 20 * preview->rows + 20);
     preview->showPicture = true;
     preview->show();
 }

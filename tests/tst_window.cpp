@@ -4,6 +4,7 @@
 #include "alertrecorder.h"
 #include "boxanswerer.h"
 #include "configdialog.h"
+#include "desktopsession.h"
 #include "diskaudio.h"
 #include "fmodlayer.h"
 #include "inputanswerer.h"
@@ -16,7 +17,11 @@
 #include "spicture.h"
 #include "top10.h"
 #include "window.h"
+#include <QSignalSpy>
 #include <QtWidgets>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A working directory holding the given files and profiles, by default "Ann", selected.
 struct Folder : PlayerFolder {
@@ -179,6 +184,67 @@ private slots:
         QVERIFY2(placed(topLevel<AboutW>()), "the About window");
     }
 
+    // Every secondary window is attached to the main window, and none outlives it: closing the
+    // main window, here from inside the options dialog, closes them all and saves the files.
+    void secondaryWindowsGoWithTheMainWindow()
+    {
+        Folder folder;
+        Window window; window.show();
+        auto attached = [&](QWidget *w) {
+            return w->isVisible() && w->windowHandle()->transientParent() == window.windowHandle();
+        };
+        run(window, "&Profiles"); QVERIFY(attached(topLevel<SelProfile>()));
+        run(window, "&About"); QVERIFY(attached(topLevel<AboutW>()));
+        run(window, "&Top 10"); QVERIFY(attached(topLevel<Top10>()));
+        bool optionsAttached = false;
+        options(window, [&](ConfigDialog *dialog) {
+            optionsAttached = attached(dialog);
+            dialog->volumeSlider->setValue(40); // not applied: the dialog is not accepted
+            window.close();
+        }, false);
+        QVERIFY(optionsAttached);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->metaObject()->className()));
+        QCOMPARE(folder.read("game.dat"), settingsFile(1, 1, 1, 1, 128));
+        QCOMPARE(folder.read("profiles.dat"), profilesFile({"Ann"}, 0));
+    }
+
+    // The game's name and icon on the desktop, one game per player folder (a lock left by a
+    // game that was killed does not count), and the signals of a session's end as requests.
+    void livesOnTheDesktop()
+    {
+        setApplicationIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), "tavni");
+        QCOMPARE(QApplication::windowIcon().availableSizes().size(), 4);
+
+        PlayerFolder folder;
+        QLockFile first(playerFolderLockPath()), second(playerFolderLockPath());
+        QVERIFY(claimPlayerFolder(first));
+        BoxAnswerer boxes;
+        QVERIFY(!claimPlayerFolder(second));
+        QCOMPARE(boxes.log, QStringList("Tavni is already running. [OK] | "));
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList("tavni.lock"));
+        first.unlock();
+        if (const pid_t child = fork(); child == 0) {
+            QLockFile killed(playerFolderLockPath());
+            killed.lock();
+            ::kill(::getpid(), SIGKILL);
+        } else {
+            QVERIFY(child > 0 && ::waitpid(child, nullptr, 0) == child);
+        }
+        QVERIFY(QFile::exists("tavni.lock"));
+        QVERIFY(claimPlayerFolder(second));
+
+        SessionEnd sessionEnd;
+        QSignalSpy requests(&sessionEnd, &SessionEnd::endRequested);
+        QVERIFY(!sessionEnd.wasRequested());
+        std::raise(SIGTERM);
+        QTRY_COMPARE(requests.count(), 1);
+        std::raise(SIGHUP);
+        QTRY_COMPARE(requests.count(), 2);
+        QVERIFY(sessionEnd.wasRequested());
+    }
+
     void sizesAndSecondaryWindows()
     {
         Folder folder;
@@ -193,10 +259,15 @@ private slots:
         run(window, "P&review"); QVERIFY(!preview->isVisible()); // nothing to preview in the menu
         area->StartClassicGame(); QVERIFY(fixedAt({260, bar + 260 + 70}));
         run(window, "&Profiles"); QVERIFY(!topLevel<SelProfile>()->isVisible()); // not during a game
-        run(window, "P&review"); QCOMPARE(preview->geometry(), QRect(window.x() + window.width(), window.y(), 80, 80));
+        // The preview stands beside the frame, level with the client area (the offscreen
+        // platform gives windows a frame of 2 pixels; without a frame this is x() + width()).
+        const int right = window.frameGeometry().x() + window.frameGeometry().width();
+        QVERIFY(right == window.x() + window.width() + 4);
+        run(window, "P&review"); QCOMPARE(preview->geometry(), QRect(right, window.geometry().y(), 80, 80));
         run(window, "&Main menu"); QVERIFY(fixedAt({402, 402 + bar}));
         area->StartPuzzleGame(); // Ann's first level: a 5 × 3 picture
-        QCOMPARE(preview->geometry(), QRect(window.x() + window.width() + 10, window.y() + 20, 100, 60));
+        QCOMPARE(preview->geometry(), QRect(window.frameGeometry().x() + window.frameGeometry().width() + 10,
+                                            window.geometry().y() + 20, 100, 60));
 
         // The best results as built, then after a classic win; opening twice adds nothing.
         QStringList built{"Name    Time"}, won{"Name    Time", "1. Ann  42 sec."};
