@@ -63,31 +63,40 @@ TransientParenting::TransientParenting(QWidget *mainWindow)
 }
 
 // A window is shown after its platform window is made and before it is mapped, so the
-// parent is known to the desktop from the start. Windows shown before the main window are
-// attached when it appears.
+// parent is known to the desktop from the start. A window shown before the main window (the
+// profiles dialog at start-up) is attached once the main window is on screen, and shown anew:
+// X11 and Wayland take a transient parent only when a window is mapped.
 bool TransientParenting::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Show || !watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
-    if (widget == mainWindow) {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->isVisible())
-                attach(window);
-    } else if (widget->isWindow()) {
+    if (widget == mainWindow)
+        QMetaObject::invokeMethod(this, &TransientParenting::attachEarlierWindows, Qt::QueuedConnection);
+    else if (widget->isWindow())
         attach(widget);
-    }
     return false;
 }
 
-void TransientParenting::attach(QWidget *window)
+void TransientParenting::attachEarlierWindows()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && attach(window)) {
+            window->hide();
+            window->show();
+        }
+    }
+}
+
+bool TransientParenting::attach(QWidget *window)
 {
     QWindow *parent = mainWindow->windowHandle();
     QWindow *own = window->windowHandle();
-    if (window == mainWindow || window->parentWidget() || !parent || !own)
-        return;
-    if (own->transientParent() != parent)
-        own->setTransientParent(parent);
+    if (window == mainWindow || window->parentWidget() || !parent || !own
+        || own->transientParent() == parent)
+        return false;
+    own->setTransientParent(parent);
+    return true;
 }
 
 SessionEnd::SessionEnd()

@@ -34,7 +34,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void attach(QWidget *window);
+    // Makes the main window the parent of window, unless it already is; true when it changed.
+    bool attach(QWidget *window);
+    void attachEarlierWindows();
 
     QWidget *mainWindow;
 };

@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev llvm-14
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
+  weston qt6-wayland
   fonts-liberation fonts-dejavu-core fontconfig
 )
 
