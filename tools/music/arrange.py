@@ -1,5 +1,7 @@
 """Arranges a song from a plan of sections: a seeded tune over the chords, a bass line, held or broken harmony, drums."""
 
+import math
+
 from compose import Chord, bass_note, voice
 
 # channels of an arranged song
@@ -28,18 +30,21 @@ class Tune:
     def __init__(self, rng, scale, lo, hi):
         self.rng, self.scale, self.lo, self.hi = rng, scale, lo, hi
 
-    def _pitch(self, prev, chord, strong, direction):
+    def _pitch(self, prev, before, chord, strong, aim):
         tones = chord.tones(self.lo, self.hi) if strong else \
             [n for n in range(self.lo, self.hi + 1) if n % 12 in self.scale]
-        aim = prev + direction * (3 if strong else 2)
-        centre = (self.lo + self.hi) / 2
 
         def cost(n):
-            c = abs(n - aim) + 0.15 * abs(n - centre)
-            c += 6 if abs(n - prev) > 7 else 0
-            c += 1.5 if n == prev else 0
+            c = abs(n - aim) + (4 if n == prev else 0) + 3 * max(0, abs(n - prev) - 5)
+            c += 2 if n == before else 0        # no see-sawing between two notes
             return c + self.rng.random() * 1.2
         return min(tones, key=cost)
+
+    def _aim(self, row, total, bar_rows, lift, phase):
+        """Where the line heads: an arch over the section with a slower wave on it."""
+        x = row / total
+        arch = math.sin(math.pi * x ** 0.8)
+        return self.lo + 3 + lift + 7 * arch + 2.5 * math.sin(2 * math.pi * row / (2 * bar_rows) + phase)
 
     def _snap(self, n, chord, strong):
         tones = chord.tones(self.lo, self.hi) if strong else \
@@ -49,7 +54,7 @@ class Tune:
     def bar_rhythm(self, rows, cadence=False):
         return list(self.rng.choice(CADENCE[rows] if cadence else RHYTHMS[rows]))
 
-    def section(self, bars, bar_rows, start):
+    def section(self, bars, bar_rows, lift=0):
         """Events (row in section, MIDI note or None, length) for len(bars) bars of chords."""
         n = len(bars)
         units = [[self.bar_rhythm(bar_rows), self.bar_rhythm(bar_rows)] for _ in range(2)]
@@ -63,7 +68,9 @@ class Tune:
                 plan.append(units[0][b % 2])      # the idea again, over the next chords
             else:
                 plan.append(units[1 if unit >= 2 else 0][b % 2])
-        events, prev, first_idea = [], start, []
+        events, prev, first_idea = [], self.lo + 3 + lift, []
+        before = prev
+        phase = self.rng.random() * 2 * math.pi
         for b, rhythm in enumerate(plan):
             row = b * bar_rows
             repeat = n >= 8 and b // 2 == 1        # the opening idea again, moved onto the new chords
@@ -75,8 +82,7 @@ class Tune:
                     row += length
                     continue
                 chord = chord_at(bars[b], row - b * bar_rows, bar_rows)
-                strong = (row % 4 == 0) or d >= 6
-                direction = 1 if b % 4 < 2 else -1
+                strong = (row % 8 == 0) or d >= 6
                 if b == n - 1 and d >= 8:
                     tones = [t for t in chord.tones(self.lo, self.hi) if t % 12 in (chord.root, chord.pcs[1])]
                     note = min(tones, key=lambda t: abs(t - prev))
@@ -86,11 +92,11 @@ class Tune:
                         shift = min(chord.tones(self.lo, self.hi), key=lambda t: abs(t - model)) - model
                     note = self._snap(model + shift, chord, strong)
                 else:
-                    note = self._pitch(prev, chord, strong, direction)
+                    note = self._pitch(prev, before, chord, strong, self._aim(row, n * bar_rows, bar_rows, lift, phase))
                 if b < 2:
                     first_idea.append(note)
                 events.append((row, note, d))
-                prev = note
+                before, prev = prev, note
                 row += d
         return events
 
@@ -124,7 +130,8 @@ class Arranger:
         if key not in self.tunes:
             lo, hi = self.tune_range
             tune = Tune(self.song.rng, self.scale, lo, hi)
-            self.tunes[key] = tune.section(bars, self.song.bar_rows, (lo + hi) // 2)
+            lift = {"B": 3, "C": 2}.get(key[0], 0)     # the middle sections sing higher
+            self.tunes[key] = tune.section(bars, self.song.bar_rows, lift)
         return self.tunes[key]
 
     def pad(self, row, chord, vol, against):
