@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Renders every song in data/music through libopenmpt and checks length, ending, peak, loudness, silences and shared patterns."""
+"""Renders every song in data/music through libopenmpt and checks length, ending, peak, loudness, silences and shared patterns (--wav keeps WAVs in /tmp)."""
 
 import array
 import ctypes
@@ -66,8 +66,8 @@ def meta(mod, key):
     return text
 
 
-def render(mod, wav_path):
-    """Plays the song once; returns the interleaved 16-bit frames."""
+def render(mod, wav_path=None):
+    """Plays the song once; returns the interleaved 16-bit frames, also written to wav_path if given."""
     lib.openmpt_module_ctl_set_text(mod, b"play.at_end", b"stop")
     chunk = 4096
     buf = (ctypes.c_int16 * (chunk * 2))()
@@ -77,6 +77,8 @@ def render(mod, wav_path):
         if n == 0:
             break
         pcm.extend(buf[:2 * n])
+    if wav_path is None:
+        return pcm
     with wave.open(wav_path, "wb") as w:
         w.setnchannels(2)
         w.setsampwidth(2)
@@ -121,14 +123,13 @@ def patterns(mod):
     return out
 
 
-def check(name, problems):
+def check(name, problems, wavs):
     path = os.path.join(MUSIC, name)
     mod = load(path)
     dur = lib.openmpt_module_get_duration_seconds(mod)
     info = {"title": meta(mod, "title"), "type": meta(mod, "type"), "dur": dur,
             "chans": lib.openmpt_module_get_num_channels(mod), "patterns": patterns(mod)}
-    wav_path = os.path.join(OUT, os.path.splitext(name)[0] + ".wav")
-    pcm = render(mod, wav_path)
+    pcm = render(mod, os.path.join(OUT, os.path.splitext(name)[0] + ".wav") if wavs else None)
     lib.openmpt_module_destroy(mod)
     secs, peak, dc, loud, quiet = analyse(pcm)
     info.update(secs=secs, peak=peak, loud=loud)
@@ -153,10 +154,12 @@ def check(name, problems):
 
 
 def main():
-    os.makedirs(OUT, exist_ok=True)
+    wavs = "--wav" in sys.argv[1:]
+    if wavs:
+        os.makedirs(OUT, exist_ok=True)
     names = sorted((f for f in os.listdir(MUSIC) if f.lower().endswith(FORMATS)), key=str.lower)
     problems = []
-    songs = {name: check(name, problems) for name in names}
+    songs = {name: check(name, problems, wavs) for name in names}
     if len(names) < 8:
         problems.append("%d songs, at least 8 wanted" % len(names))
     for ext in FORMATS:
@@ -175,7 +178,7 @@ def main():
             shared = songs[a]["patterns"] & songs[b]["patterns"]
             if shared:
                 problems.append("%s and %s share %d pattern(s)" % (a, b, len(shared)))
-    print("%d songs, %.1f minutes, WAVs in %s" % (len(names), total / 60, OUT))
+    print("%d songs, %.1f minutes%s" % (len(names), total / 60, ", WAVs in " + OUT if wavs else ""))
     for p in problems:
         print("PROBLEM:", p)
     print("FAILED" if problems else "all songs OK")

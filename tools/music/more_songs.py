@@ -199,8 +199,11 @@ def quiet_harbour():
         "bass": song.add(Instrument(additive(
             "upright bass", 0, 36, [(1, 1.0, 0.8), (2, 0.5, 0.3), (3, 0.18, 0.15), (4, 0.06, 0.08)],
             attack=0.008, loop=False, length=1.8, noise=0.04, noise_decay=0.01, volume=50))),
-        "pad": song.add(Instrument(detuned_pad("low strings", 1, 48, harmonics=9, tilt=1.6, loop_secs=1.0, seed=112,
-                                               volume=26), pan=128)),
+        # S3M has no envelopes, so the swell is in the sample itself
+        "pad": song.add(Instrument(additive(
+            "low strings", 1, 48, [(1, 1.0, 1.0), (2, 0.5, 1.0), (3, 0.3, 1.0), (4, 0.18, 1.0), (5, 0.1, 1.0),
+                                   (6, 0.06, 1.0)],
+            attack=0.3, settle=0.4, loop_secs=(0.3, 0.45), vib_depth=0.003, vib_rate=4.5, volume=26), pan=128)),
         "vibes": song.add(Instrument(additive(
             "vibraphone", 2, 84, [(1, 1.0, 0.8), (4, 0.3, 0.1), (10, 0.04, 0.02)],
             attack=0.002, loop=False, length=1.6, volume=30), pan=170)),

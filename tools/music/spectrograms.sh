@@ -5,7 +5,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 wavs=/tmp/tavni_music
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-python3 "$root/tools/music/check_modules.py" >/dev/null
+python3 "$root/tools/music/check_modules.py" --wav >/dev/null
 for wav in "$wavs"/*.wav; do
   name=$(basename "$wav" .wav)
   sox "$wav" -n remix 1,2 rate 16000 spectrogram -X 3 -y 193 -z 80 -c "" -t "$name" -o "$tmp/$name.png"
