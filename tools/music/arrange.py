@@ -1,4 +1,4 @@
-"""Arranges a song from a plan of sections: a seeded tune over the chords, a bass line, held or broken harmony, drums."""
+"""Arranges a song from section plans: a seeded tune over the chords, a bass line, harmony and drums."""
 
 import math
 
@@ -101,7 +101,7 @@ class Tune:
         return events
 
 
-def lay_tune(song, ch, ins, events, start_row, vol, vib=(8, 1), wobble="vib", transpose=0):
+def lay_tune(song, ch, ins, events, start_row, vol, vib=(8, 1), transpose=0):
     for i, (r, n, d) in enumerate(events):
         if n is None:
             continue
@@ -109,7 +109,7 @@ def lay_tune(song, ch, ins, events, start_row, vol, vib=(8, 1), wobble="vib", tr
         song.put(ch, row, n + transpose, ins, song.human(vol + (3 if row % 4 == 0 else 0), 2))
         if vib and d >= 6:
             for k in range(3, d):
-                song.fx(ch, row + k, (wobble,) + vib)
+                song.fx(ch, row + k, ("vib",) + vib)
         nxt = events[i + 1] if i + 1 < len(events) else None
         if nxt is None or nxt[1] is None:
             song.put(ch, row + d, "off")
@@ -117,7 +117,7 @@ def lay_tune(song, ch, ins, events, start_row, vol, vib=(8, 1), wobble="vib", tr
 
 class Arranger:
     """Fills a Song from `plan`: (section, sheet key, texture) with texture keys
-    lead (instrument), echo, pad, arp, comp, bass, drums and vol."""
+    lead (instrument), tune, vol, echo, pad, arp, bass and drums."""
 
     def __init__(self, song, ins, sheets, scale, tune_range, bass_lo=36):
         self.song, self.ins, self.sheets = song, ins, sheets
@@ -184,13 +184,6 @@ class Arranger:
             n = tones[min(order[k % len(order)], len(tones) - 1)]
             s.put((ARP0, ARP1)[k % 2], r, n, self.ins["arp"], s.human(vol + (4 if r % 4 == 0 else 0), 2))
 
-    def comp(self, row, chord, hits, vol, against):
-        v = voice(chord, 3, self.pad_lo, self.pad_lo + 17, self.prev_voicing, against=against)
-        self.prev_voicing = v
-        for off, scale in hits:
-            for ch, n in zip(PADS, v):
-                self.song.put(ch, row + off, n, self.ins["comp"], self.song.human(vol * scale, 2))
-
     def build(self, plan, grooves, kit, pad_lo=55):
         s = self.song
         self.pad_lo = pad_lo
@@ -202,8 +195,7 @@ class Arranger:
             start = s.row(bar)
             if tex.get("lead"):
                 events = self.tune_for(tex.get("tune", name), bars)
-                lay_tune(s, LEAD, self.ins[tex["lead"]], events, start, tex.get("vol", 44),
-                         vib=tex.get("vib", (8, 1)), transpose=tex.get("transpose", 0))
+                lay_tune(s, LEAD, self.ins[tex["lead"]], events, start, tex.get("vol", 44))
                 if tex.get("echo"):
                     ins, delay, vol, shift = tex["echo"]
                     echo = [(r + delay, n, d) for r, n, d in events if r + delay < len(bars) * s.bar_rows]
@@ -216,8 +208,6 @@ class Arranger:
                     hr = r + h * s.bar_rows // len(bar_chords)
                     if tex.get("pad"):
                         self.pad(hr, ch, tex["pad"], against)
-                    if tex.get("comp"):
-                        self.comp(hr, ch, tex["comp"][0] if h == 0 else [(0, 1.0)], tex["comp"][1], against)
                     if tex.get("arp") and h == 0:
                         order, step, vol, lo = tex["arp"]
                         self.arp(r, ch, order, step, vol, lo)

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+"""Plays every song in data/music through libopenmpt and checks length, ending, peak, loudness, silence, patterns."""
 """Renders every song in data/music through libopenmpt and checks length, ending, peak, loudness, silences and shared patterns (--wav keeps WAVs in /tmp)."""
 
 import array
@@ -154,7 +154,7 @@ def check(name, problems, wavs):
 
 
 def main():
-    wavs = "--wav" in sys.argv[1:]
+    wavs = "--wav" in sys.argv[1:]       # keep the renders in /tmp, for spectrograms.sh
     if wavs:
         os.makedirs(OUT, exist_ok=True)
     names = sorted((f for f in os.listdir(MUSIC) if f.lower().endswith(FORMATS)), key=str.lower)

@@ -1,4 +1,4 @@
-"""Five more of Tavni's songs, arranged from section plans: Lantern Garden, Moss and Stone, Paper Kites, Quiet Harbour, Slow Tide."""
+"""Five more songs arranged from section plans: Lantern Garden, Moss and Stone, Paper Kites, Quiet Harbour, Slow Tide."""
 
 from arrange import Arranger
 from compose import Song
