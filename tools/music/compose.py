@@ -198,4 +198,6 @@ class Song:
 
     def write(self, path):
         from tracker import write_mod, write_xm
-        return (write_mod if self.fmt == "mod" else write_xm)(self, path)
+        from tracker_st import write_it, write_s3m
+        writers = {"mod": write_mod, "xm": write_xm, "s3m": write_s3m, "it": write_it}
+        return writers[self.fmt](self, path)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Composes Tavni's three background songs into data/music/: morning_lens.mod, still_water.xm and amber_hour.xm."""
+"""Composes Tavni's background songs into data/music/: the three below and the five of more_songs.py."""
 
 import os
 import sys
@@ -10,6 +10,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from compose import Chord, Song, bass_note, voice                # noqa: E402
 from synth import additive, detuned_pad, kick, noise_hit          # noqa: E402
 from tracker import Instrument                                    # noqa: E402
+from more_songs import SONGS                                      # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 OUT = os.path.join(ROOT, "data", "music")
@@ -68,7 +69,7 @@ class PadVoices:
 # harp in broken chords, a round bass on the downbeats and brushed percussion.
 
 def morning_lens():
-    song = Song("Tavni - Morning Lens", "mod", 4, 88, beats_per_bar=3, rows_per_pattern=48, seed=21)
+    song = Song("Tavni - Morning Lens", "mod", 4, 84, beats_per_bar=3, rows_per_pattern=48, seed=21)
     flute = song.add(Instrument(additive(
         "soft flute", 1, 84, [(1, 1.0, 1.0), (2, 0.22, 0.6), (3, 0.10, 0.45), (4, 0.03, 0.2)],
         attack=0.05, settle=0.12, loop_secs=(0.16, 0.26), noise=0.10, noise_decay=0.03, volume=46)))
@@ -130,7 +131,7 @@ def morning_lens():
                            " f5/24"),
     }
     song.bars = sum(len(sheet[c].split("|")) for _, c, _, _ in plan)
-    song.fx(BASS, 0, ("tempo", 88))
+    song.fx(BASS, 0, ("tempo", 84))
     bar = 0
     for name, chords_key, groove, order in plan:
         chords = chord_list(sheet[chords_key])
@@ -168,13 +169,13 @@ def morning_lens():
         bar += len(chords)
     # the last four bars slow down and the final note fades away
     end = song.bars - 4
-    for i, bpm in enumerate((84, 80, 75, 70)):
+    for i, bpm in enumerate((80, 77, 72, 66)):
         song.fx(BASS, song.row(end + i) + 1, ("tempo", bpm))
     last_note = song.row(song.bars - 2)
     for k in range(8, 20):
         song.fx(MEL, last_note + k, ("slide", 0, 1))
     song.tail_rows = 8
-    song.gain = 0.8
+    song.gain = 0.74
     return song
 
 
@@ -183,7 +184,7 @@ def morning_lens():
 # echo, a slow detuned pad, a soft ocarina tune, a glassy bell in the bridge.
 
 def still_water():
-    song = Song("Tavni - Still Water", "xm", 12, 92, seed=34)
+    song = Song("Tavni - Still Water", "xm", 12, 88, seed=34)
     pluck = song.add(Instrument(additive(
         "marimba", 1, 72, [(1, 1.0, 0.55), (2, 0.08, 0.2), (3.93, 0.22, 0.05), (9.2, 0.05, 0.012)],
         attack=0.002, loop=False, length=1.2, volume=40), fadeout=900, pan=96))
@@ -314,7 +315,7 @@ def still_water():
         bar += len(chords)
     # the outro thins out and slows a little
     end = song.bars - 4
-    for i, bpm in enumerate((90, 88, 84, 78)):
+    for i, bpm in enumerate((86, 84, 80, 74)):
         song.fx(BASS, song.row(end + i) + 1, ("tempo", bpm))
     song.tail_rows = 16
     return song
@@ -451,14 +452,17 @@ def amber_hour():
     for i, bpm in enumerate((72, 70, 66, 60)):
         song.fx(BASS, song.row(end + i) + 1, ("tempo", bpm))
     song.tail_rows = 8
-    song.gain = 1.28
+    song.gain = 1.4
     return song
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
+    only = sys.argv[1:]
     for make, name in ((morning_lens, "morning_lens.mod"), (still_water, "still_water.xm"),
-                       (amber_hour, "amber_hour.xm")):
+                       (amber_hour, "amber_hour.xm")) + SONGS:
+        if only and name not in only:
+            continue
         song = make()
         size, dropped = song.write(os.path.join(OUT, name))
         print("%-18s %-22s %3d bars  %7d bytes%s" % (name, song.title, song.bars, size,
