@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev llvm-14
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
+  dpkg-dev file lintian
   fonts-liberation fonts-dejavu-core fontconfig
 )
 
