@@ -31,6 +31,9 @@ package=(tavni_*_amd64.deb)
 field() { dpkg-deb -f "${package[0]}" "$1"; }
 [[ "$(field Section)" == games ]] || fail "section $(field Section)"
 [[ "$(field Depends)" == *libqt6widgets6* ]] || fail "dpkg-shlibdeps gave no Depends: $(field Depends)"
+# lintian does not compare the two: a new version needs its entry in dist/changelog.
+changelog=$(dpkg-parsechangelog -l "$root/dist/changelog" -S Version)
+[[ "$changelog" == "$(field Version)" ]] || fail "dist/changelog is at $changelog, the package at $(field Version)"
 ok "built ${package[0]}"
 
 # Warnings fail too, so that the README's word that there are none stays true.
