@@ -11,12 +11,12 @@ ok() { echo "ok: $*"; passed=$((passed + 1)); }
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
-for file in bin/tavni share/tavni/tavni share/applications/tavni.desktop \
+for file in bin/tavni libexec/tavni/tavni share/applications/tavni.desktop \
             share/metainfo/io.invalid.tavni.metainfo.xml share/icons/hicolor/scalable/apps/tavni.svg \
             share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/tavni.png; do
   [[ -f "$prefix/$file" ]] || fail "not installed: $file"
 done
-[[ -x "$prefix/bin/tavni" && -x "$prefix/share/tavni/tavni" ]] || fail "the programs are not executable"
+[[ -x "$prefix/bin/tavni" && -x "$prefix/libexec/tavni/tavni" ]] || fail "the programs are not executable"
 content() { (cd "$1" && find languages data -type f | sort); }
 [[ "$(content "$prefix/share/tavni")" == "$(content "$build/run")" ]] \
   || fail "share/tavni differs from the run folder: $(diff <(content "$prefix/share/tavni") <(content "$build/run"))"

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev llvm-14
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
   weston qt6-wayland
+  dpkg-dev file lintian
   fonts-liberation fonts-dejavu-core fontconfig
 )
 
