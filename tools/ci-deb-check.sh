@@ -52,7 +52,8 @@ player="$work/data/tavni"
 mkdir -p "$home"
 # A player's session: Debian's PATH for users, which holds /usr/games, and the menu entry's command.
 player_path=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
-[[ "$(PATH=$player_path command -v tavni)" == /usr/games/tavni ]] || fail "tavni is not /usr/games/tavni"
+[[ "$(PATH=$player_path command -v tavni)" == /usr/bin/tavni && "$(readlink -f /usr/bin/tavni)" == /usr/games/tavni ]] \
+  || fail "tavni is not /usr/bin/tavni, a link to /usr/games/tavni"
 read -ra command < <(sed -n 's/^Exec=//p' /usr/share/applications/tavni.desktop)
 env -u QT_QPA_PLATFORM HOME="$home" XDG_DATA_HOME="$work/data" PATH="$player_path" \
   SDL_AUDIODRIVER=dummy "${command[@]}" >"$work/game.log" 2>&1 &
@@ -73,7 +74,7 @@ ok "played from the menu entry: the three files are in $player"
 saved=$(cd "$player" && md5sum game.dat profiles.dat data.dat)
 "${apt[@]}" remove tavni >"$work/apt-remove.log" 2>&1 || fail "apt-get remove: $(cat "$work/apt-remove.log")"
 installed=no
-for path in /usr/games/tavni /usr/libexec/tavni /usr/share/tavni; do
+for path in /usr/bin/tavni /usr/games/tavni /usr/libexec/tavni /usr/share/tavni; do
   [[ ! -e "$path" ]] || fail "$path is left after the removal"
 done
 [[ "$(cd "$player" && md5sum game.dat profiles.dat data.dat)" == "$saved" ]] \
