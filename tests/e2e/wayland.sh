@@ -35,8 +35,10 @@ ln -s "$run_folder/data" "$work/game/data"
 # Ann and Bob, none selected.
 printf '\0\0\0\2\377\377\377\377\0\0\0\6\0A\0n\0n\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0\6\0B\0o\0b\0\0\0\1\0\0\0\1\0\0\0\0' \
   >"$work/game/profiles.dat"
+# In the sanitizer build, leaks are not checked here: Qt's Wayland plugin is unloaded before the
+# check and leaves allocations that LeakSanitizer can no longer name (every other test checks ours).
 (cd "$work/game" && HOME="$work/home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-   exec "$run_folder/tavni" 2>"$work/game.log") &
+   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" exec "$run_folder/tavni" 2>"$work/game.log") &
 game_pid=$!
 
 # The client's requests, as WAYLAND_DEBUG prints them: each window's xdg_toplevel by its title.
