@@ -12,8 +12,9 @@ namespace {
 constexpr int PatternedColours = 9;
 
 // Pattern and ink of the colours 0 to 8. The colours that dichromats confuse (0 and 1, 1 and 6,
-// 3 and 4, 2 and 8, and under the simulations also 1 and 4, 5 and 7, 5 and 8, 0 and 6, 5 and 6,
-// 2 and 4, 2 and 3) get patterns of different families: lines, grids, dots, checks, waves. The
+// 3 and 4, 2 and 8, and under the simulations also 1 and 4, 5 and 6, 5 and 7, 5 and 8, 0 and 6,
+// 1 and 3, 2 and 4, 7 and 8) get patterns of different kinds: grids, dots, stripes, waves,
+// checks. Only 2 and 3, which a tritanope may confuse, both have stripes, at right angles. The
 // worst luminance contrast of the ink over normal vision, protanopia, deuteranopia and
 // tritanopia is in the comment; the other ink's is in brackets.
 struct Look {
@@ -23,15 +24,15 @@ struct Look {
 constexpr QRgb Black = 0xff000000;
 constexpr QRgb White = 0xffffffff;
 const Look looks[PatternedColours] = {
-    {CellPattern::RisingStripes, Black},  // 3.29 (3.20)
-    {CellPattern::Rows, Black},           // 14.3 (1.27)
-    {CellPattern::Grid, Black},           // 14.1 (1.45)
-    {CellPattern::Dots, Black},           // 11.0 (1.61)
-    {CellPattern::FallingStripes, Black}, // 18.1 (1.07)
-    {CellPattern::Columns, White},        // 4.31 (4.06)
-    {CellPattern::Checks, Black},         // 4.81 (3.84)
-    {CellPattern::Lattice, Black},        // 3.92 (3.81)
-    {CellPattern::Waves, Black},          // 5.10 (4.12)
+    {CellPattern::Grid, Black},           // 3.29 (3.20)
+    {CellPattern::Dots, Black},           // 14.3 (1.27)
+    {CellPattern::Rows, Black},           // 14.1 (1.45)
+    {CellPattern::Columns, Black},        // 11.0 (1.61)
+    {CellPattern::Lattice, Black},        // 18.1 (1.07)
+    {CellPattern::Waves, White},          // 4.31 (4.06)
+    {CellPattern::RisingStripes, Black},  // 4.81 (3.84)
+    {CellPattern::FallingStripes, Black}, // 3.92 (3.81)
+    {CellPattern::Checks, Black},         // 5.10 (4.12)
 };
 
 int paletteIndex(const QColor &colour)

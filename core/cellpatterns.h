@@ -10,15 +10,15 @@ class QPoint;
 
 enum class CellPattern {
     None,
-    RisingStripes,  // colour 0: "/" stripes
-    Rows,           // colour 1: horizontal stripes
-    Grid,           // colour 2: a square grid
-    Dots,           // colour 3: staggered dots
-    FallingStripes, // colour 4: "\" stripes
-    Columns,        // colour 5: vertical stripes
-    Checks,         // colour 6: a checkerboard
-    Lattice,        // colour 7: crossing diagonals
-    Waves,          // colour 8: horizontal waves
+    Grid,           // colour 0: a square grid
+    Dots,           // colour 1: staggered dots
+    Rows,           // colour 2: horizontal stripes
+    Columns,        // colour 3: vertical stripes
+    Lattice,        // colour 4: crossing diagonals
+    Waves,          // colour 5: horizontal waves
+    RisingStripes,  // colour 6: "/" stripes
+    FallingStripes, // colour 7: "\" stripes
+    Checks,         // colour 8: a checkerboard
 };
 
 // The pattern of a palette colour; None for black, holes and any colour not in the palette.

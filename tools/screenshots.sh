@@ -108,6 +108,7 @@ rm "$player/patterns.dat"
 deuteranopia="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
 for shot in puzzle puzzle-patterns; do
   convert "$out/$shot.png" -colorspace RGB -color-matrix "$deuteranopia" -colorspace sRGB \
+    -define png:exclude-chunks=date,time \
     "$out/$shot-deuteranopia.png"
   echo "$out/$shot-deuteranopia.png"
 done
