@@ -37,10 +37,9 @@ int patternUnit(int cellSize, int ratio);
 // thinnest lines keep the full contrast of their ink.
 bool isPatternInk(CellPattern pattern, int x, int y, int unit);
 
-// Paints the pattern of colour in its ink over the image's pixels, each weighted by the
-// pixel's own alpha: the image is a premultiplied picture of a shape in that colour, whose
-// device pixel (0, 0) lies at origin from the corner of the square the shape lies in. Leaves
-// the image transparent where the shape is and the pattern is not.
+// Turns a premultiplied picture of a shape into the pattern of colour over it: each pixel the
+// pattern inks becomes the ink at the pixel's alpha, every other pixel transparent. The
+// picture's device pixel (0, 0) lies at origin from the corner of the square the shape lies in.
 void inkPattern(QImage &image, const QColor &colour, const QPoint &origin, int unit);
 
 // Paints the pattern of colour in its ink over a square of the given logical side whose
