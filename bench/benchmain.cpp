@@ -1,5 +1,6 @@
-// The benchmark driver: runs every case headless on a 1280 x 1024 offscreen screen, in a
-// player's folder of its own, and prints the results table (see the README, "Speed").
+// The benchmark driver: runs every case headless on a 1280 x 1024 offscreen screen (and one at
+// pixel ratio 2 beside it), in a player's folder of its own, and prints the results table (see
+// the README, "Speed").
 #include "boardcases.h"
 #include "boardstage.h"
 #include "fmodlayer.h"
@@ -19,11 +20,16 @@ namespace {
 constexpr int ScreenWidth = 1280;
 constexpr int ScreenHeight = 1024;
 
-// For this process and the probes it starts.
+void useScreens(const QString &config)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+}
+
+// For this process, with a second screen at pixel ratio 2, and the probes it starts, which
+// get the first screen only once the application is made.
 void useHeadlessPlatform(ScratchFolder &folder)
 {
-    const QString screen = folder.writeScreenConfig(ScreenWidth, ScreenHeight);
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.toLocal8Bit());
+    useScreens(folder.writeScreenConfig(ScreenWidth, ScreenHeight, true));
     qputenv("SDL_AUDIODRIVER", "dummy");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", folder.makeRuntimeFolder().toLocal8Bit());
@@ -49,13 +55,15 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
+    useScreens(folder.writeScreenConfig(ScreenWidth, ScreenHeight));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
     startSound();
-    BoardStage stage;
-    registerBoardCases(stage);
+    BoardStage stage(1);
+    BoardStage doubled(2);
+    registerBoardCases(stage, doubled);
     const QString probe =
         QCoreApplication::applicationDirPath() + QStringLiteral("/tavni_startup_probe");
     registerStartupCases(probe, folder.path());

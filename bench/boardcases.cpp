@@ -52,8 +52,22 @@ void turn(benchmark::State &state, BoardStage &stage)
     }
 }
 
-void press(benchmark::State &state, BoardStage &stage)
+// Sets a program-wide switch for as long as it lives.
+class Switched
 {
+public:
+    Switched(int &setting, int value) : setting(setting), saved(setting) { setting = value; }
+    ~Switched() { setting = saved; }
+    Q_DISABLE_COPY(Switched)
+
+private:
+    int &setting;
+    int saved;
+};
+
+void press(benchmark::State &state, BoardStage &stage, int patterns)
+{
+    const Switched switched(ColourPatterns, patterns);
     if (!startLargestLevel(stage, state))
         return;
     const BoardCell cell = stage.middleCell();
@@ -105,22 +119,24 @@ void levelStart(benchmark::State &state, BoardStage &stage)
         stage.startLargestLevel();
 }
 
-void fullRedraw(benchmark::State &state, BoardStage &stage, int grid)
+void fullRedraw(benchmark::State &state, BoardStage &stage, int grid, int patterns)
 {
+    const Switched switched(ColourPatterns, patterns);
     if (!startLargestLevel(stage, state))
         return;
-    const int savedGrid = DrawGrid;
-    DrawGrid = grid;
+    const Switched gridSwitched(DrawGrid, grid);
     for (auto _ : state)
         stage.area.RedrawBoard(true, 0, 0, 0, 0);
-    DrawGrid = savedGrid;
 }
 
 template<typename Case, typename... Args>
 void registerCase(const char *name, Case function, BoardStage &stage, Args... args)
 {
     benchmark::RegisterBenchmark(name, [function, &stage, args...](benchmark::State &state) {
-        function(state, stage, args...);
+        if (stage.area.devicePixelRatioF() != stage.ratio)
+            state.SkipWithError("the screen does not have the pixel ratio asked for");
+        else
+            function(state, stage, args...);
     })
         ->Repetitions(Repetitions)
         ->MinTime(MinSecondsPerRepetition)
@@ -130,12 +146,17 @@ void registerCase(const char *name, Case function, BoardStage &stage, Args... ar
 
 } // namespace
 
-void registerBoardCases(BoardStage &stage)
+void registerBoardCases(BoardStage &stage, BoardStage &doubled)
 {
     registerCase("blit", &blit, stage);
     registerCase("turn", &turn, stage);
-    registerCase("press", &press, stage);
+    registerCase("press", &press, stage, 0);
+    registerCase("press_patterns", &press, stage, 1);
     registerCase("level_start", &levelStart, stage);
-    registerCase("redraw_grid", &fullRedraw, stage, 1);
-    registerCase("redraw_no_grid", &fullRedraw, stage, 0);
+    registerCase("redraw_grid", &fullRedraw, stage, 1, 0);
+    registerCase("redraw_no_grid", &fullRedraw, stage, 0, 0);
+    registerCase("redraw_patterns", &fullRedraw, stage, 1, 1);
+    registerCase("blit_2x", &blit, doubled);
+    registerCase("press_2x", &press, doubled, 0);
+    registerCase("press_patterns_2x", &press, doubled, 1);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 #include <cstdlib>
 
@@ -16,7 +17,8 @@ constexpr int FullCellSize = 60;
 
 } // namespace
 
-BoardStage::BoardStage()
+BoardStage::BoardStage(int ratio)
+    : ratio(ratio)
 {
     // The main window is the level's width and toolbar + height + HUD high; its frame takes a
     // pixel on every side of the board widget.
@@ -30,6 +32,13 @@ BoardStage::BoardStage()
 
 void BoardStage::showOnScreen()
 {
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio) {
+            area.setScreen(screen);
+            area.move(screen->geometry().topLeft());
+            break;
+        }
+    }
     area.show();
     QElapsedTimer waited;
     waited.start();

@@ -15,7 +15,9 @@ struct BoardCell {
 class BoardStage : public QObject
 {
 public:
-    BoardStage();
+    // The widget is shown on the first screen of the device pixel ratio, else on the primary
+    // screen.
+    explicit BoardStage(int ratio);
 
     // Starts stage 1 of level 5, the largest board of the catalogue (16 x 11 playing cells), at
     // the current GameLevel: load, build, fit, shuffle, background and full redraw.
@@ -31,6 +33,7 @@ public:
     int paintCount() const { return paints; }
 
     RenderArea area;
+    const int ratio;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -36,8 +36,16 @@ const Row Rows[] = {
      0, 0, 0},
     {"Press to new picture", "press", nullptr, Unit::Seconds, "blit", "blit",
      "≤ 5 % frame, ≤ 3 × blit", 0, 0.05, 3},
+    {"Press to new picture, colour patterns on", "press_patterns", nullptr, Unit::Seconds, "blit",
+     "blit", "≤ 5 % frame, ≤ 3 × blit", 0, 0.05, 3},
     {"Bare blit of the board picture (reference)", "blit", nullptr, Unit::Seconds, nullptr, "", "",
      0, 0, 0},
+    {"Press to new picture, pixel ratio 2", "press_2x", nullptr, Unit::Seconds, "blit_2x",
+     "blit, ratio 2", "≤ 3 × blit", 0, 0, 3},
+    {"Press to new picture, pixel ratio 2, colour patterns on", "press_patterns_2x", nullptr,
+     Unit::Seconds, "blit_2x", "blit, ratio 2", "≤ 3 × blit", 0, 0, 3},
+    {"Bare blit of the board picture, pixel ratio 2 (reference)", "blit_2x", nullptr,
+     Unit::Seconds, nullptr, "", "", 0, 0, 0},
     {"Level start, game level 5", "level_start", nullptr, Unit::Seconds, "blit", "blit",
      "≤ 1 frame", 0, 1, 0},
     {"Level start in the main window, first of the program, to its first frame", "play",
@@ -45,6 +53,8 @@ const Row Rows[] = {
     {"Full redraw, grid on", "redraw_grid", nullptr, Unit::Seconds, "blit", "blit", "", 0, 0, 0},
     {"Full redraw, grid off", "redraw_no_grid", nullptr, Unit::Seconds, "blit", "blit", "", 0, 0,
      0},
+    {"Full redraw, grid on, colour patterns on", "redraw_patterns", nullptr, Unit::Seconds, "blit",
+     "blit", "", 0, 0, 0},
     {"Start-up to first frame", "startup", nullptr, Unit::Seconds, "startup_bare",
      "bare Qt start", "≤ 300 ms", 0.300, 0, 0},
     {"Bare Qt start-up to first frame (reference)", "startup_bare", nullptr, Unit::Seconds,
@@ -188,7 +198,8 @@ void ResultsTable::printMachine(std::ostream &out) const
 {
     out << "Machine: " << cpuModel() << ", " << cpuCount << " cores at " << number(cpuHz / 1e9)
         << " GHz; " << QSysInfo::prettyProductName().toStdString() << ", Qt " << qVersion()
-        << ", " << TAVNI_BUILD_TYPE << " build; offscreen screen 1280 × 1024";
+        << ", " << TAVNI_BUILD_TYPE
+        << " build; offscreen screens 1280 × 1024 at pixel ratios 1 and 2";
     if (!loadAverage.empty())
         out << "; load average " << number(loadAverage.front()) << " as the run began";
     out << ".\n\n";

@@ -43,15 +43,17 @@ void ScratchFolder::writePlayerFiles()
     }
 }
 
-QString ScratchFolder::writeScreenConfig(int width, int height)
+QString ScratchFolder::writeScreenConfig(int width, int height, bool doubled)
 {
-    const QString path = dir.filePath(QStringLiteral("screen.json"));
+    const QString path =
+        dir.filePath(doubled ? QStringLiteral("screens.json") : QStringLiteral("screen.json"));
     QFile file(path);
-    const QByteArray text = QStringLiteral(
-        R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2}]})")
-                                .arg(width)
-                                .arg(height)
-                                .toUtf8();
+    const QString screen =
+        QStringLiteral(R"({"name":"%1","x":%2,"y":0,"width":%3,"height":%4,"dpr":%5})");
+    QString screens = screen.arg(QStringLiteral("s")).arg(0).arg(width).arg(height).arg(1);
+    if (doubled)
+        screens += ',' + screen.arg(QStringLiteral("s2")).arg(width).arg(width).arg(height).arg(2);
+    const QByteArray text = (QStringLiteral(R"({"screens":[)") + screens + "]}").toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         problem = QStringLiteral("cannot write ") + path;
     return path;

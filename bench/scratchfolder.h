@@ -15,8 +15,9 @@ public:
     // Empty when the folder is ready, else what went wrong.
     QString error() const { return problem; }
     QString path() const { return dir.path(); }
-    // A screen description for Qt's offscreen platform, in this folder.
-    QString writeScreenConfig(int width, int height);
+    // A screen description for Qt's offscreen platform, in this folder: one screen of the
+    // size, and with doubled a second one of the same size at device pixel ratio 2 beside it.
+    QString writeScreenConfig(int width, int height, bool doubled = false);
     // A private folder for the programs' runtime files, where the system provides none.
     QString makeRuntimeFolder();
 

@@ -1,6 +1,7 @@
 #include "cell.h"
 
 #include "cellstamps.h"
+#include "globals.h"
 
 void Cell::draw(QPainter &painter) const
 {
@@ -23,17 +24,18 @@ void Cell::draw(QPainter &painter) const
         return;
     }
 
-    shapes.draw(CellShape::Square, place, boxColour);
+    const bool patterned = ColourPatterns != 0;
+    shapes.draw(CellShape::Square, place, boxColour, patterned);
     // Each inner piece is the chord that the neighbour's circle cuts into this square.
-    shapes.draw(CellShape::InnerTop, place, inner[Top]);
-    shapes.draw(CellShape::InnerRight, place, inner[Right]);
-    shapes.draw(CellShape::InnerBottom, place, inner[Bottom]);
-    shapes.draw(CellShape::InnerLeft, place, inner[Left]);
+    shapes.draw(CellShape::InnerTop, place, inner[Top], patterned);
+    shapes.draw(CellShape::InnerRight, place, inner[Right], patterned);
+    shapes.draw(CellShape::InnerBottom, place, inner[Bottom], patterned);
+    shapes.draw(CellShape::InnerLeft, place, inner[Left], patterned);
     // Each outer piece is a chord of this square's own circle, lying in the neighbour.
-    shapes.draw(CellShape::OuterTop, place, outer[Top]);
-    shapes.draw(CellShape::OuterRight, place, outer[Right]);
-    shapes.draw(CellShape::OuterBottom, place, outer[Bottom]);
-    shapes.draw(CellShape::OuterLeft, place, outer[Left]);
+    shapes.draw(CellShape::OuterTop, place, outer[Top], patterned);
+    shapes.draw(CellShape::OuterRight, place, outer[Right], patterned);
+    shapes.draw(CellShape::OuterBottom, place, outer[Bottom], patterned);
+    shapes.draw(CellShape::OuterLeft, place, outer[Left], patterned);
 }
 
 void Cell::drawGrid(QPainter &painter) const

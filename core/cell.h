@@ -24,7 +24,8 @@ public:
     QColor inner[4];
     QColor outer[4];
 
-    // A wall cell draws its black bars; any other cell its square, inner and outer pieces.
+    // A wall cell draws its black bars; any other cell its square, inner and outer pieces, with
+    // their colours' patterns when ColourPatterns is on.
     void draw(QPainter &painter) const;
     // Outlines the four lenses of the cell with translucent grey arcs.
     void drawGrid(QPainter &painter) const;

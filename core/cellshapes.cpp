@@ -87,6 +87,17 @@ void paintGrid(QPainter &painter, const CellPlace &place, const QColor &colour)
 
 } // namespace
 
+QPoint shapeSquare(CellShape shape)
+{
+    switch (shape) {
+    case CellShape::OuterTop: return QPoint(0, -1);
+    case CellShape::OuterRight: return QPoint(1, 0);
+    case CellShape::OuterBottom: return QPoint(0, 1);
+    case CellShape::OuterLeft: return QPoint(-1, 0);
+    default: return QPoint(0, 0);
+    }
+}
+
 void paintCellShape(QPainter &painter, CellShape shape, const CellPlace &place,
                     const QColor &colour, ShapeLayer layer)
 {

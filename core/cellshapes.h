@@ -35,6 +35,10 @@ struct CellPlace {
     int diag = 84;
 };
 
+// The square that the shape lies in, in cells right and down from the cell's own: the outer
+// chords lie in the neighbours' squares, everything else in the cell's own.
+QPoint shapeSquare(CellShape shape);
+
 // What of a shape to paint: its inside, its outline, or both in one drawing call (the inside
 // first). The grid has no inside.
 enum class ShapeLayer { Fill, Outline, Whole };

@@ -1,5 +1,7 @@
 #include "cellstamps.h"
 
+#include "cellpatterns.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPaintEngine>
@@ -17,10 +19,14 @@ namespace {
 // starts afresh.
 constexpr int MaxStamps = 4096;
 
+// The fill and outline of a shape, as paintCellShape draws them, and the ink of its colour's
+// pattern over the fill.
+enum class StampLayer { Fill, Outline, Pattern };
+
 struct StampKey {
     QRgba64 colour;
     CellShape shape;
-    ShapeLayer layer;
+    StampLayer layer;
     int size;
     int diag;
     int ratio;
@@ -86,7 +92,8 @@ Stamp makeStamp(const StampKey &key, const QColor &colour)
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing, key.antialiased);
-        paintCellShape(painter, key.shape, reference, colour, key.layer);
+        paintCellShape(painter, key.shape, reference, colour,
+                       key.layer == StampLayer::Fill ? ShapeLayer::Fill : ShapeLayer::Outline);
     }
     const QRect used = paintedBounds(canvas);
     if (used.isEmpty())
@@ -96,15 +103,62 @@ Stamp makeStamp(const StampKey &key, const QColor &colour)
     return Stamp{image, used.topLeft() - reference.corner * key.ratio};
 }
 
-const Stamp &stampFor(const StampKey &key, const QColor &colour)
+Stamp stampFor(const StampKey &key, const QColor &colour);
+
+// How much of each pixel the fill and the outline together cover, as the alpha of a picture
+// in the outline's place, which holds the fill's.
+Stamp coverage(const Stamp &outline, const Stamp &fill)
+{
+    Stamp covered{QImage(outline.image.size(), QImage::Format_ARGB32_Premultiplied),
+                  outline.offset};
+    covered.image.setDevicePixelRatio(outline.image.devicePixelRatio());
+    const QPoint shift = outline.offset - fill.offset;
+    const QRect fillArea = fill.image.rect();
+    for (int y = 0; y < covered.image.height(); ++y) {
+        const auto *drawn = reinterpret_cast<const QRgb *>(outline.image.constScanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(covered.image.scanLine(y));
+        for (int x = 0; x < covered.image.width(); ++x) {
+            const QPoint inFill = QPoint(x, y) + shift;
+            const int filled = fillArea.contains(inFill) ? qAlpha(fill.image.pixel(inFill)) : 0;
+            const int clear = (255 - qAlpha(drawn[x])) * (255 - filled) / 255;
+            line[x] = qRgba(0, 0, 0, 255 - clear);
+        }
+    }
+    return covered;
+}
+
+// The pattern's ink over what the shape's fill and outline cover, so that it stays inside the
+// shape and no seam of plain colour runs along the outline of a piece on a square of its own
+// colour. It is placed from the corner of the square the shape lies in, so that the two cells
+// that paint a piece paint the same pattern, and a piece of the cell's own colour continues its
+// square's.
+Stamp makePatternStamp(StampKey key, const QColor &colour)
+{
+    key.layer = StampLayer::Outline;
+    const Stamp outline = stampFor(key, colour);
+    key.layer = StampLayer::Fill;
+    const Stamp fill = stampFor(key, colour);
+    if (outline.image.isNull())
+        return outline;
+    Stamp stamp = coverage(outline, fill);
+    const QPoint square = shapeSquare(key.shape) * key.size * key.ratio;
+    inkPattern(stamp.image, colour, stamp.offset - square, patternUnit(key.size, key.ratio));
+    return stamp;
+}
+
+// By value: making one stamp can make another first, which may start the cache afresh.
+Stamp stampFor(const StampKey &key, const QColor &colour)
 {
     QHash<StampKey, Stamp> &cache = stampCache();
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
+    const Stamp stamp =
+        key.layer == StampLayer::Pattern ? makePatternStamp(key, colour) : makeStamp(key, colour);
     if (cache.size() >= MaxStamps)
         cache.clear();
-    return *cache.insert(key, makeStamp(key, colour));
+    cache.insert(key, stamp);
+    return stamp;
 }
 
 // Premultiplied 32-bit pixels, which the raster engine blends as the stamps were made.
@@ -144,26 +198,46 @@ int stampRatio(const QPainter &painter)
     return blendsAsStamped ? wholePixelRatio(painter) : 0;
 }
 
+// The patterns of a painter that draws directly are pasted all the same, at its device's pixel
+// density or finer.
+int roundedUpRatio(const QPainter &painter)
+{
+    const QPaintDevice *device = painter.device();
+    return std::max(1, device ? int(std::ceil(device->devicePixelRatio())) : 1);
+}
+
 } // namespace
 
 CellShapePainter::CellShapePainter(QPainter &painter)
     : painter(painter)
     , ratio(stampRatio(painter))
+    , patternRatio(ratio != 0 ? ratio : roundedUpRatio(painter))
     , antialiased(painter.testRenderHint(QPainter::Antialiasing))
 {
 }
 
-void CellShapePainter::draw(CellShape shape, const CellPlace &place, const QColor &colour)
+void CellShapePainter::draw(CellShape shape, const CellPlace &place, const QColor &colour,
+                            bool patterned)
 {
-    if (ratio == 0) {
+    patterned = patterned && patternOf(colour) != CellPattern::None;
+    if (ratio == 0 && !patterned) {
         paintCellShape(painter, shape, place, colour);
         return;
     }
-    for (ShapeLayer layer : {ShapeLayer::Fill, ShapeLayer::Outline}) {
-        const StampKey key{colour.rgba64(), shape, layer, place.size, place.diag, ratio,
-                           antialiased};
-        const Stamp &stamp = stampFor(key, colour);
+    for (StampLayer layer : {StampLayer::Fill, StampLayer::Outline, StampLayer::Pattern}) {
+        if (layer == StampLayer::Pattern && !patterned)
+            continue;
+        if (ratio == 0 && layer != StampLayer::Pattern) {
+            paintCellShape(painter, shape, place, colour,
+                           layer == StampLayer::Fill ? ShapeLayer::Fill : ShapeLayer::Outline);
+            continue;
+        }
+        const StampKey key{colour.rgba64(), shape, layer, place.size, place.diag,
+                           ratio == 0 ? patternRatio : ratio, antialiased};
+        const Stamp stamp = stampFor(key, colour);
         if (!stamp.image.isNull())
-            painter.drawImage(QPointF(place.corner) + QPointF(stamp.offset) / ratio, stamp.image);
+            painter.drawImage(QPointF(place.corner) + QPointF(stamp.offset) / key.ratio,
+                              stamp.image);
     }
 }
+

@@ -9,7 +9,8 @@
 // blends one pixel twice (the outline's segments overlapping at the antialiased edge, the grid's
 // arcs crossing): there the two may differ by a few steps of 255. Painters for which pasting
 // would not match drawing (another paint engine, composition mode, pixel format or opacity;
-// rotated, sheared, fractionally placed pixels) draw the shapes directly. The stamps are kept for
+// rotated, sheared, fractionally placed pixels) draw the shapes directly. A colour's pattern is
+// made of whole device pixels and so is pasted in every case. The stamps are kept for
 // the whole program, which draws cells from one thread only.
 #pragma once
 
@@ -23,11 +24,14 @@ public:
     explicit CellShapePainter(QPainter &painter);
 
     // Draws the shape as paintCellShape would; the painter's pen and brush may be left
-    // changed.
-    void draw(CellShape shape, const CellPlace &place, const QColor &colour);
+    // changed. Patterned, a shape of a colour that has a pattern (cellpatterns.h) gets the
+    // pattern's ink over its fill and outline, always pasted from a stamp.
+    void draw(CellShape shape, const CellPlace &place, const QColor &colour,
+              bool patterned = false);
 
 private:
     QPainter &painter;
-    int ratio; // the device pixel ratio of the stamps; 0 to draw directly
+    int ratio;        // the device pixel ratio of the stamps; 0 to draw directly
+    int patternRatio; // the device pixel ratio of the pattern stamps
     bool antialiased;
 };

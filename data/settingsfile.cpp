@@ -1,5 +1,5 @@
 // "game.dat": six text lines, the grid switch, game level, sound and music switches, music
-// volume and the translation file name.
+// volume and the translation file name. "patterns.dat" beside it: the colour patterns switch.
 #include "alert.h"
 #include "datafiles.h"
 #include "gamedata.h"
@@ -24,6 +24,28 @@ int switchValue(qlonglong value)
 int inRange(qlonglong value, int lowest, int highest)
 {
     return int(std::clamp<qlonglong>(value, lowest, highest));
+}
+
+// The colour patterns switch lives in a file of its own, "1" and a line end, that exists only
+// while the switch is on: a seventh line of "game.dat" would be read as the translation's
+// file name whenever the sixth is empty, which it is until a language is chosen.
+const QString patternsFile = QStringLiteral("patterns.dat");
+const QByteArray patternsOn = "1\n";
+
+// On only when the file says so; missing, unreadable or anything else means off.
+int readColourPatterns()
+{
+    QFile file(patternsFile);
+    return file.open(QIODevice::ReadOnly) && file.read(16).trimmed() == "1" ? 1 : 0;
+}
+
+// Failures are silent: the switch is then off, or stays on, at the next start.
+void saveColourPatterns()
+{
+    if (ColourPatterns != 0)
+        replaceFile(patternsFile, patternsOn, QIODevice::Text);
+    else if (QFile::exists(patternsFile))
+        QFile::remove(patternsFile);
 }
 
 } // namespace
@@ -67,6 +89,7 @@ void GameData::LoadSettings()
     }
     // Also when the file could not be read, so that boards are still scrambled.
     GameLevel = gameLevel;
+    ColourPatterns = readColourPatterns();
 }
 
 void GameData::SaveSettings()
@@ -78,6 +101,7 @@ void GameData::SaveSettings()
     text += LanguageFile.toUtf8() + '\n';
     if (!replaceFile(settingsFile, text, QIODevice::Text))
         showCriticalAlert(QStringLiteral("Tavni"), QStringLiteral("Error write settings ."));
+    saveColourPatterns();
 }
 
 void GameData::WriteDefaultSettings()

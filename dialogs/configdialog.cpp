@@ -86,6 +86,10 @@ QGridLayout *ConfigDialog::buildControls(int level, int sound, int grid, int mus
     layout->addWidget(gridBox, 4, 0);
     layout->addWidget(new QLabel(tr("Language")), 5, 0);
     layout->addWidget(langBox, 6, 0);
+    // A row of its own below the others, so that no control moves.
+    patternsBox = new QCheckBox(tr("Colour patterns"));
+    patternsBox->setChecked(ColourPatterns != 0);
+    layout->addWidget(patternsBox, 7, 0, 1, 3);
     return layout;
 }
 
@@ -139,4 +143,9 @@ int ConfigDialog::musicChecked() const
 int ConfigDialog::gridChecked() const
 {
     return gridBox->isChecked() ? 1 : 0;
+}
+
+int ConfigDialog::patternsChecked() const
+{
+    return patternsBox->isChecked() ? 1 : 0;
 }

@@ -1,4 +1,5 @@
-// The options dialog: game level, sound, music, grid, music volume and interface language.
+// The options dialog: game level, sound, music, grid, music volume, interface language and colour
+// patterns.
 #pragma once
 
 #include <QDialog>
@@ -25,6 +26,8 @@ public:
     int soundChecked() const;
     int musicChecked() const;
     int gridChecked() const;
+    // The colour patterns box, ticked at construction as ColourPatterns is set.
+    int patternsChecked() const;
 
 public slots:
     // Sets LanguageFile to the file of the first entry that bears the current entry's text
@@ -46,6 +49,7 @@ private:
     QCheckBox *soundBox;
     QCheckBox *musicBox;
     QCheckBox *gridBox;
+    QCheckBox *patternsBox;
     QSlider *levelSlider;
 
 public:

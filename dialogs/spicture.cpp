@@ -1,5 +1,8 @@
 #include "spicture.h"
 
+#include "cellpatterns.h"
+#include "globals.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -23,6 +26,8 @@ void SPicture::paintEvent(QPaintEvent *event)
             painter.setBrush(QBrush(colour));
             painter.setPen(colour);
             painter.drawRect(20 * c, 20 * r, 20, 20);
+            if (ColourPatterns != 0)
+                paintPatternSquare(painter, QPoint(20 * c, 20 * r), 20, colour);
         }
     }
 }

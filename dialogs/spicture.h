@@ -6,7 +6,8 @@
 #include <vector>
 
 // Paints one 20 x 20 square per playing cell in the colour the cell has when the level is
-// solved. The main window writes the picture and the switch directly.
+// solved, with the colour's pattern while ColourPatterns is on. The main window writes the
+// picture and the switch directly.
 class SPicture : public QWidget
 {
     Q_OBJECT

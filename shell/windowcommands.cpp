@@ -39,6 +39,7 @@ void Window::optionsA()
         FMUSIC_StopSong(song);
     }
     DrawGrid = configDialog->gridChecked();
+    ColourPatterns = configDialog->patternsChecked();
     store->SaveSettings();
     renderArea->RedrawBoard(true, 0, 0, 0, 0);
     renderArea->repaint();

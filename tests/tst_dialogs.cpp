@@ -1,5 +1,6 @@
 // The secondary windows: options, profiles, best results, preview and About.
 #include "aboutw.h"
+#include "cellpalette.h"
 #include "configdialog.h"
 #include "inputanswerer.h"
 #include "selprofile.h"
@@ -41,6 +42,34 @@ private slots:
             QCOMPARE(dialog.isHidden() ? dialog.result() : -1, c.result);
             dialog.open();   // the next opening shows what was set, however the last one ended
             QCOMPARE(dialog.volumeValue(), 40);
+        }
+    }
+
+    void optionsOfferColourPatternsInARowOfTheirOwn()
+    {
+        for (int patterns : {0, 1}) {
+            ColourPatterns = patterns;
+            ConfigDialog dialog(1, 1, 1, 1, 128);
+            ColourPatterns = 0;
+            auto *box = dialog.findChildren<QCheckBox *>().value(3);
+            QVERIFY(box && box->text() == "Colour patterns" && box->isChecked() == (patterns == 1));
+            box->toggle();
+            QCOMPARE(dialog.patternsChecked(), 1 - patterns);
+            // Every other control keeps its cell (row, column) of the grid.
+            auto *grid = dialog.findChild<QGridLayout *>();
+            QStringList cells;
+            for (int i = 0; i < grid->count(); ++i) {
+                int row, column, rows, columns;
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+                QWidget *control = grid->itemAt(i)->widget();
+                const QVariant text = control->property("text");
+                cells << (text.isValid() ? text.toString() : control->metaObject()->className())
+                             + QString(" %1,%2").arg(row).arg(column);
+            }
+            cells.sort();
+            QCOMPARE(cells, QStringList({"Colour patterns 7,0", "Draw Grid 4,0", "Easy 0,1",
+                "Game level 1,0", "Hard 2,2", "Language 5,0", "Music 3,1", "QComboBox 6,0",
+                "QSlider 1,1", "QSlider 5,1", "Sound 3,0", "max 6,2", "min 4,1"}));
         }
     }
 
@@ -137,6 +166,28 @@ private slots:
                 QCOMPARE(image.pixelColor(QPoint(i % 3, i / 3) * 20 + at), preview.colours[i]);
         }
         QCOMPARE(image.pixelColor(62, 42), QColor(Qt::white));
+    }
+
+    void previewShowsThePatterns()
+    {
+        SPicture preview(nullptr);
+        preview.colours.assign(cellPalette, cellPalette + 10);   // 0 to 8, then black
+        preview.cols = 10;
+        preview.rows = 1;
+        preview.resize(200, 20);
+        preview.showPicture = true;
+        ColourPatterns = 1;
+        const QImage image = preview.grab().toImage();
+        ColourPatterns = 0;
+        for (int k = 0; k < 10; ++k) {
+            int inked = 0;
+            for (int y = 1; y < 19; ++y) {
+                for (int x = 1; x < 19; ++x)
+                    inked += image.pixelColor(20 * k + x, y) != cellPalette[k] ? 1 : 0;
+            }
+            QVERIFY2(k < 9 ? inked > 0.2 * 18 * 18 && inked < 0.6 * 18 * 18 : inked == 0,
+                     qPrintable(QString::number(k)));
+        }
     }
 
     void aboutShowsFourLinesAndClosesOnAnyPress()

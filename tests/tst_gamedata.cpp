@@ -205,6 +205,31 @@ private slots:
         }
     }
 
+    // The colour patterns switch in "patterns.dat" (null: no such file) as loaded, then saved
+    // on or off: the file exists, "1" and a line end, only while the switch is on, and
+    // "game.dat" keeps its six lines either way.
+    void colourPatternsHaveAFileOfTheirOwn()
+    {
+        const struct { QByteArray bytes; int held, saved; } cases[] = {
+            {{}, 0, 1}, {"1\n", 1, 0}, {"1", 1, 1}, {"1\r\n", 1, 1}, {"0\n", 0, 0},
+            {"2\n", 0, 1}, {"1x\n", 0, 0}, {"1\n1\n", 0, 0}, {"", 0, 0}};
+        for (const auto &c : cases) {
+            PlayerFolder folder;
+            folder.write("game.dat", defaultSettings);
+            if (!c.bytes.isNull())
+                folder.write("patterns.dat", c.bytes);
+            GameData data("game.dat");
+            data.LoadSettings();
+            QCOMPARE(ColourPatterns, c.held);
+            ColourPatterns = c.saved;
+            data.SaveSettings();
+            ColourPatterns = 0;
+            QCOMPARE(folder.read("game.dat"), defaultSettings);
+            QCOMPARE(QFileInfo::exists("patterns.dat"), c.saved == 1);
+            QCOMPARE(folder.read("patterns.dat"), c.saved ? QByteArray("1\n") : QByteArray());
+        }
+    }
+
     // Every prefix of each sample, then seeded random edits of it, loaded again and again
     // into the same data. Only loads: the other files are there already, so nothing is saved.
     void cutAndMutatedFilesLoadSafely()

@@ -286,6 +286,31 @@ private slots:
         window.close(); QVERIFY(!preview->isVisible() && !list->window()->isVisible());
     }
 
+    void optionsColourPatterns()
+    {
+        Folder folder({{"game.dat", settingsFile(0, 1, 0, 0, 128)}, {"patterns.dat", "1\n"}});
+        Window window; window.show();
+        auto *box = named<QCheckBox>(topLevel<ConfigDialog>(), "Colour patterns");
+        QVERIFY(ColourPatterns == 1 && box->isChecked());
+        auto *area = window.findChild<RenderArea *>();
+        area->StartClassicGame();
+        auto board = [area] { return area->grab().toImage().copy(0, 0, 258, 188); }; // no HUD
+        const QImage patterned = board();
+        // Applied and stored on accepting, the board redrawn at once; "game.dat" as it was.
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Colour patterns", false); });
+        QVERIFY(ColourPatterns == 0 && !QFile::exists("patterns.dat"));
+        const QImage plain = board();
+        QVERIFY(plain != patterned);
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Colour patterns", true); }, false);
+        QVERIFY(ColourPatterns == 0 && board() == plain);
+        options(window, [](ConfigDialog *dialog) { tick(dialog, "Colour patterns", true); });
+        QVERIFY(ColourPatterns == 1 && folder.read("patterns.dat") == "1\n");
+        QCOMPARE(board(), patterned);
+        window.close();
+        ColourPatterns = 0;
+        QCOMPARE(folder.read("game.dat"), settingsFile(0, 1, 0, 0, 128));
+    }
+
     void optionsMusicAndLanguages()
     {
         DiskAudio output(5); // a few times faster than real time

@@ -64,6 +64,20 @@ shoot() {
   echo "$out/$1.png"
 }
 
+# From the menu screen, starts the puzzle game where the saved series stands.
+start_puzzle() {
+  click_menu 280 320
+  # The game asks whether to continue the saved series; its first answer does.
+  local question=""
+  for _ in $(seq 100); do
+    question=$(xdotool search --onlyvisible --name '^Tavni$' | grep -vx "$window" | head -n1) && break
+    sleep 0.1
+  done
+  [[ -n "$question" ]] || fail "no question"
+  key "$question" Return
+  wait_for_width 402 not
+}
+
 quit_game() {
   key "$window" ctrl+q
   wait "$game_pid" || fail "the game ended with an error: $(cat "$work/game.log")"
@@ -79,18 +93,25 @@ shoot classic "$window"
 
 key "$window" ctrl+m
 wait_for_width 402
-click_menu 280 320
-# The game asks whether to continue the saved series; its first answer does.
-question=""
-for _ in $(seq 100); do
-  question=$(xdotool search --onlyvisible --name '^Tavni$' | grep -vx "$window" | head -n1) && break
-  sleep 0.1
-done
-[[ -n "$question" ]] || fail "no question"
-key "$question" Return
-wait_for_width 402 not
+start_puzzle
 shoot puzzle "$window"
 quit_game
+
+# The same stage with colour patterns on (patterns.dat holds "1"), then both puzzle shots as a
+# deuteranope sees them: Machado, Oliveira and Fernandes (2009), severity 1, on linear RGB.
+printf '1\n' >"$player/patterns.dat"
+start_game
+start_puzzle
+shoot puzzle-patterns "$window"
+quit_game
+rm "$player/patterns.dat"
+deuteranopia="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
+for shot in puzzle puzzle-patterns; do
+  convert "$out/$shot.png" -colorspace RGB -color-matrix "$deuteranopia" -colorspace sRGB \
+    -define png:exclude-chunks=date,time \
+    "$out/$shot-deuteranopia.png"
+  echo "$out/$shot-deuteranopia.png"
+done
 
 # The options in German: the language is the sixth line of game.dat.
 sed -i '6s/.*/tavni_de.qm/' "$player/game.dat"

@@ -1,7 +1,9 @@
 // Renders the target picture of every catalogue board into one labelled PNG, for review.
-// Usage: tavni_contactsheet [output.png]   (run with QT_QPA_PLATFORM=offscreen when headless)
+// Usage: tavni_contactsheet [--patterns] [output.png]   (QT_QPA_PLATFORM=offscreen when headless)
+// --patterns draws each colour's pattern over its squares, as the game does with Colour patterns.
 #include "board.h"
 #include "cellpalette.h"
+#include "cellpatterns.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -37,7 +39,7 @@ QList<Entry> catalogue()
     return entries;
 }
 
-void drawTile(QPainter &painter, const QRect &tile, const Entry &entry)
+void drawTile(QPainter &painter, const QRect &tile, const Entry &entry, bool patterns)
 {
     Board board;
     board.load(entry.path);
@@ -53,9 +55,13 @@ void drawTile(QPainter &painter, const QRect &tile, const Entry &entry)
     const QPoint origin(area.left() + (area.width() - cell * width) / 2,
                         area.top() + (area.height() - cell * height) / 2);
     for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c)
-            painter.fillRect(origin.x() + c * cell, origin.y() + r * cell, cell - 1, cell - 1,
-                             colours[r * width + c]);
+        for (int c = 0; c < width; ++c) {
+            const QPoint corner(origin.x() + c * cell, origin.y() + r * cell);
+            const QColor &colour = colours[r * width + c];
+            painter.fillRect(QRect(corner, QSize(cell - 1, cell - 1)), colour);
+            if (patterns)
+                paintPatternSquare(painter, corner, cell - 1, colour);
+        }
     }
     painter.setPen(Qt::black);
     painter.drawText(QRect(tile.left(), tile.top(), tile.width(), LabelHeight), Qt::AlignCenter,
@@ -67,7 +73,9 @@ void drawTile(QPainter &painter, const QRect &tile, const Entry &entry)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("catalogue.png");
+    QStringList arguments = app.arguments().mid(1);
+    const bool patterns = arguments.removeAll(QStringLiteral("--patterns")) > 0;
+    const QString output = arguments.value(0, QStringLiteral("catalogue.png"));
     const QList<Entry> entries = catalogue();
     const int tileRows = (int(entries.size()) + TilesPerRow - 1) / TilesPerRow;
 
@@ -77,7 +85,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < entries.size(); ++i) {
         const QRect tile((i % TilesPerRow) * TileWidth, (i / TilesPerRow) * TileHeight, TileWidth,
                          TileHeight);
-        drawTile(painter, tile, entries[i]);
+        drawTile(painter, tile, entries[i], patterns);
     }
     painter.end();
     if (!sheet.save(output)) {
