@@ -154,7 +154,7 @@ def check(name, problems, wavs):
 
 
 def main():
-    wavs = "--wav" in sys.argv[1:]       # keep the renders in /tmp, for spectrograms.sh
+    wavs = "--wav" in sys.argv[1:]       # keep the renders in /tmp, for soundtrack-picture.sh
     if wavs:
         os.makedirs(OUT, exist_ok=True)
     names = sorted((f for f in os.listdir(MUSIC) if f.lower().endswith(FORMATS)), key=str.lower)
