@@ -10,7 +10,9 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev llvm-14
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
-  fonts-liberation fonts-dejavu-core fontconfig
+  # "Times" is Liberation Serif (Latin, Greek, Cyrillic); Chinese, Japanese and Korean glyphs
+  # come from Noto CJK through fontconfig's fallback.
+  fonts-liberation fonts-dejavu-core fonts-noto-cjk fontconfig
 )
 
 missing=()
