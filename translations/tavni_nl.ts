@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Level %1-%2 complete!</source>
-        <translation>Level %1-%2 gehaald!</translation>
+        <translation>Level %1-%2 voltooid!</translation>
     </message>
     <message>
         <source>You have passed the level for %3 sec.</source>

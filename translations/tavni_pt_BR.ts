@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>You have passed the level for %3 sec.</source>
-        <translation>Você passou do nível em %3 s.</translation>
+        <translation>Você concluiu o nível em %3 s.</translation>
     </message>
     <message>
         <source>Stage %1 complete!</source>

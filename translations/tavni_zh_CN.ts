@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Colour patterns</source>
-        <translation>颜色附加图案</translation>
+        <translation>颜色图案</translation>
     </message>
     <message>
         <source>max</source>
@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>Hello</source>
-        <translation>你好，</translation>
+        <translation>你好</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation>欢迎，</translation>
+        <translation>欢迎</translation>
     </message>
     <message>
         <source>if this is not you click</source>
