@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>Hello</source>
-        <translation>반가워요,</translation>
+        <translation>반가워요</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation>환영해요,</translation>
+        <translation>환영해요</translation>
     </message>
     <message>
         <source>if this is not you click</source>
