@@ -131,7 +131,7 @@ protected:
 
 // Answers the game's boxes in turn and checks each one while it is open.
 struct BoxChecker : GameStage {
-    explicit BoxChecker() : GameStage(0) {}
+    BoxChecker() : GameStage(0) {}
     QStringList problems;
     QString look() override
     {
@@ -159,8 +159,8 @@ QList<TsMessage> readTs(const QString &path)
     QXmlStreamReader xml(&file);
     QList<TsMessage> messages;
     QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isEndElement() || !xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
@@ -346,8 +346,10 @@ private slots:
         lupdate.setWorkingDirectory(TAVNI_SOURCE_DIR);
         lupdate.start(TAVNI_LUPDATE, {"-silent", "-locations", "none", "-no-obsolete", "view", "shell", "dialogs", "-ts", copy});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        const QList<TsMessage> messages = readTs(copy);
+        QVERIFY(!messages.isEmpty());
         QStringList unfinished;
-        for (const TsMessage &message : readTs(copy))
+        for (const TsMessage &message : messages)
             if (message.type == "unfinished") unfinished << message.context + ": " + message.source;
         QVERIFY2(unfinished.isEmpty(), qPrintable("untranslated:\n" + unfinished.join('\n')));
         QVERIFY(QFile::exists(TAVNI_LANGUAGES_DIR "/" + QString(file).replace(".ts", ".qm")));
