@@ -1,5 +1,6 @@
 // Every shipped translation in turn: its texts fit the windows, boxes, menu screen and information
-// bar that show them, and every .ts file holds every text of the code, finished and well formed.
+// bar that show them, and every .ts file holds every text of the code, finished, well formed and
+// drawable with the installed fonts.
 #include "board.h"
 #include "boxanswerer.h"
 #include "fmodlayer.h"
@@ -187,6 +188,20 @@ QStringList markers(const QString &text)
     return found;
 }
 
+// Whether some installed font has every character of text, as Qt falls back from font to font:
+// a character without one shows as an empty box.
+bool drawable(const QString &text, const QFont &font)
+{
+    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            return false;
+    return true;
+}
+
 } // namespace
 
 class TranslationsTest : public QObject
@@ -353,6 +368,18 @@ private slots:
             if (message.type == "unfinished") unfinished << message.context + ": " + message.source;
         QVERIFY2(unfinished.isEmpty(), qPrintable("untranslated:\n" + unfinished.join('\n')));
         QVERIFY(QFile::exists(TAVNI_LANGUAGES_DIR "/" + QString(file).replace(".ts", ".qm")));
+    }
+
+    void fontsHaveEveryGlyph_data() { sources(); }
+    // Every translation can be drawn in the menu screen's "Times" and in the dialogs' font.
+    void fontsHaveEveryGlyph()
+    {
+        QFETCH(QString, file);
+        QStringList boxes;
+        for (const TsMessage &m : readTs(TAVNI_SOURCE_DIR "/translations/" + file))
+            if (!drawable(m.translation, QFont(QStringLiteral("Times"), 16)) || !drawable(m.translation, QApplication::font()))
+                boxes << m.context + ": " + m.translation;
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
     }
 
     void markersKept_data() { sources(); }
