@@ -135,6 +135,12 @@ void Window::ShowTop10()
 {
     top10->setWindowModality(Qt::ApplicationModal);
     FillBestResults();
+    // Chinese, Japanese and Korean lines are taller: the list grows until every place shows.
+    QListWidget *classic = top10->classicTab->list;
+    int height = 2 * classic->frameWidth();
+    for (int row = 0; row < classic->count(); ++row)
+        height += classic->sizeHintForRow(row);
+    classic->setMinimumHeight(height);
     top10->show();
 }
 

@@ -12,7 +12,9 @@ packages=(
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
   weston qt6-wayland
   dpkg-dev file lintian
-  fonts-liberation fonts-dejavu-core fontconfig
+  # "Times" is Liberation Serif (Latin, Greek, Cyrillic); Chinese, Japanese and Korean glyphs
+  # come from Noto CJK through fontconfig's fallback.
+  fonts-liberation fonts-dejavu-core fonts-noto-cjk fontconfig
 )
 
 missing=()

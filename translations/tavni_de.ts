@@ -59,6 +59,10 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message>
+        <source>Colour patterns</source>
+        <translation>Farbmuster</translation>
+    </message>
+    <message>
         <source>max</source>
         <translation>max.</translation>
     </message>
@@ -245,6 +249,10 @@
     <message>
         <source>Score</source>
         <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Tavni is already running.</source>
+        <translation>Tavni läuft bereits.</translation>
     </message>
 </context>
 </TS>

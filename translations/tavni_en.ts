@@ -59,6 +59,10 @@
         <translation>Draw Grid</translation>
     </message>
     <message>
+        <source>Colour patterns</source>
+        <translation>Colour patterns</translation>
+    </message>
+    <message>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -245,6 +249,10 @@
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+    <message>
+        <source>Tavni is already running.</source>
+        <translation>Tavni is already running.</translation>
     </message>
 </context>
 </TS>

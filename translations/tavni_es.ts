@@ -59,6 +59,10 @@
         <translation>Mostrar cuadrícula</translation>
     </message>
     <message>
+        <source>Colour patterns</source>
+        <translation>Patrones de color</translation>
+    </message>
+    <message>
         <source>max</source>
         <translation>máx.</translation>
     </message>
@@ -245,6 +249,10 @@
     <message>
         <source>Score</source>
         <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Tavni is already running.</source>
+        <translation>Tavni ya se está ejecutando.</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,10 @@
         <translation>Afficher la grille</translation>
     </message>
     <message>
+        <source>Colour patterns</source>
+        <translation>Motifs de couleur</translation>
+    </message>
+    <message>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -245,6 +249,10 @@
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+    <message>
+        <source>Tavni is already running.</source>
+        <translation>Tavni est déjà lancé.</translation>
     </message>
 </context>
 </TS>

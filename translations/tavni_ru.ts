@@ -59,6 +59,10 @@
         <translation>Показывать сетку</translation>
     </message>
     <message>
+        <source>Colour patterns</source>
+        <translation>Узоры на цветах</translation>
+    </message>
+    <message>
         <source>max</source>
         <translation>макс.</translation>
     </message>
@@ -245,6 +249,10 @@
     <message>
         <source>Score</source>
         <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Tavni is already running.</source>
+        <translation>Игра Tavni уже запущена.</translation>
     </message>
 </context>
 </TS>
