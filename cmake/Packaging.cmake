@@ -24,8 +24,9 @@ There are two ways to play:
     hiding a picture. Every player's progress is kept, so the series goes
     on where it was left.
 
-Five difficulty settings decide how far a board is scrambled. The game speaks
-English, German, French, Spanish and Russian, and plays music of its own.]])
+Five difficulty settings decide how far a board is scrambled, and an option
+gives every colour a pattern of its own for players who cannot tell colours
+apart. The game speaks sixteen languages and plays eight songs of its own.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
