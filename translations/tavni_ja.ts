@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Hello</source>
-        <translation>ようこそ</translation>
+        <translation>やあ</translation>
     </message>
     <message>
         <source>Welcome</source>
