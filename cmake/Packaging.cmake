@@ -38,9 +38,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # dpkg-shlibdeps adds the libraries the program links to. It cannot see the platform plugins Qt
 # loads at run time: on Debian 12 the xcb one comes with libqt6gui6, which the program links to,
 # so X11 needs nothing more; on a Wayland session Qt 6 prefers its Wayland plugin (qt6-wayland)
-# and falls back to xcb through Xwayland without it, hence only a recommendation. The launcher
+# and falls back to xcb through Xwayland without it, hence only a recommendation. Qt's own
+# translations (qt6-translations-l10n) give its dialogs' buttons the player's language; without
+# them those stay English. The launcher
 # needs bash and coreutils, essential packages that a package must not name as dependencies.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

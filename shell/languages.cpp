@@ -5,7 +5,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+
+namespace {
+
+void installToolkitTranslation(QCoreApplication &app, const QString &language);
+
+} // namespace
 
 void installTranslation(QCoreApplication &app, QTranslator &translator)
 {
@@ -18,4 +26,23 @@ void installTranslation(QCoreApplication &app, QTranslator &translator)
     // Every translation names its own language as its translation of "English".
     LanguageName = translator.translate("Window", QT_TRANSLATE_NOOP("Window", "English"));
     app.installTranslator(&translator);
+    installToolkitTranslation(app, translator.language());
 }
+
+namespace {
+
+// The buttons and texts that Qt's own dialogs bring (the name prompt's OK and Cancel, a box's
+// OK) come from Qt's translation of the same language, where the system has one.
+void installToolkitTranslation(QCoreApplication &app, const QString &language)
+{
+    if (language.isEmpty())
+        return;
+    auto *toolkit = new QTranslator(&app);
+    if (toolkit->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(toolkit);
+    else
+        delete toolkit;
+}
+
+} // namespace

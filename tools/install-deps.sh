@@ -15,6 +15,7 @@ packages=(
   # "Times" is Liberation Serif (Latin, Greek, Cyrillic); Chinese, Japanese and Korean glyphs
   # come from Noto CJK through fontconfig's fallback.
   fonts-liberation fonts-dejavu-core fonts-noto-cjk fontconfig
+  qt6-translations-l10n
 )
 
 missing=()
