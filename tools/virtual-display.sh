@@ -1,5 +1,6 @@
 # Sourced by the scripts that play the game on a virtual X display: a scratch folder ($work),
-# clean-up of it, of the display and of the game ($game_pid) on exit, and start_display.
+# clean-up of it, of the display and of the game ($game_pid) on exit, start_display, and a
+# player folder to start the game in.
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
@@ -35,4 +36,19 @@ answer_name_prompt() {
 # Prints the id of the game's main window once it is shown.
 main_window() {
   timeout 20 xdotool search --sync --onlyvisible --name '^Tavni$' | head -n1
+}
+
+# A player's folder, $work/game, linked to the content of the given run folder, and a home for
+# the player, $work/home/tester.
+make_player_folder() {
+  mkdir -p "$work/home/tester" "$work/game"
+  ln -s "$1/languages" "$work/game/languages"
+  ln -s "$1/data" "$work/game/data"
+}
+
+# Starts the game of the given run folder in the player's folder, in the background; its output
+# goes to $work/game.log.
+start_built_game() {
+  (cd "$work/game" && HOME="$work/home/tester" SDL_AUDIODRIVER=dummy \
+     exec env -u QT_QPA_PLATFORM "$1/tavni" >>"$work/game.log" 2>&1) &
 }

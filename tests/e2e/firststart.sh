@@ -10,11 +10,8 @@ run_folder=$(cd "$1" && pwd)
 
 start_display
 
-mkdir -p "$work/home/tester" "$work/game"
-ln -s "$run_folder/languages" "$work/game/languages"
-ln -s "$run_folder/data" "$work/game/data"
-(cd "$work/game" && HOME="$work/home/tester" SDL_AUDIODRIVER=dummy \
-   exec env -u QT_QPA_PLATFORM "$run_folder/tavni" >"$work/game.log" 2>&1) &
+make_player_folder "$run_folder"
+start_built_game "$run_folder"
 game_pid=$!
 
 answer_name_prompt "Tester"

@@ -10,13 +10,10 @@ run_folder=$(cd "$1" && pwd)
 
 start_display
 
-mkdir -p "$work/home/tester" "$work/game"
-ln -s "$run_folder/languages" "$work/game/languages"
-ln -s "$run_folder/data" "$work/game/data"
+make_player_folder "$run_folder"
 # One profile, "Ann", selected, at stage 3-5.
 printf '\0\0\0\1\0\0\0\0\0\0\0\6\0A\0n\0n\0\0\0\3\0\0\0\5\0\0\0\0' >"$work/game/profiles.dat"
-(cd "$work/game" && HOME="$work/home/tester" SDL_AUDIODRIVER=dummy \
-   exec env -u QT_QPA_PLATFORM "$run_folder/tavni" >"$work/game.log" 2>&1) &
+start_built_game "$run_folder"
 game_pid=$!
 
 window=$(main_window) || fail "no main window"

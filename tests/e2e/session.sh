@@ -10,22 +10,16 @@ run_folder=$(cd "$1" && pwd)
 
 start_display
 
-mkdir -p "$work/home/tester" "$work/game"
-ln -s "$run_folder/languages" "$work/game/languages"
-ln -s "$run_folder/data" "$work/game/data"
+make_player_folder "$run_folder"
 printf '\0\0\0\1\0\0\0\0\0\0\0\6\0A\0n\0n\0\0\0\1\0\0\0\1\0\0\0\0' >"$work/game/profiles.dat"
-start_game() {
-  (cd "$work/game" && HOME="$work/home/tester" SDL_AUDIODRIVER=dummy \
-     exec env -u QT_QPA_PLATFORM "$run_folder/tavni" >>"$work/game.log" 2>&1) &
-}
-start_game
+start_built_game "$run_folder"
 game_pid=$!
 window=$(main_window) || fail "no main window"
 files() { (cd "$work/game" && md5sum game.dat profiles.dat data.dat); }
 before=$(files)
 
 # A second start: a box, and once it is answered the second game ends, exit status 0.
-start_game
+start_built_game "$run_folder"
 second_pid=$!
 for _ in $(seq 100); do
   [[ $(xdotool search --onlyvisible --name '^Tavni$' | wc -l) -ge 2 ]] && break
