@@ -43,9 +43,10 @@ public:
     QStringList musicFiles;       // file names in "data/music", in play order
 
     // Reads DrawGrid, gameLevel, SoundOn, MusicOn, MasterVolume and LanguageFile, and copies
-    // gameLevel into GameLevel.
+    // gameLevel into GameLevel; ColourPatterns is on only while "patterns.dat" says so.
     void LoadSettings();
-    // Copies gameLevel into GameLevel and writes the settings file.
+    // Copies gameLevel into GameLevel and writes the settings file, and "patterns.dat" while
+    // ColourPatterns is on (removing it when off).
     void SaveSettings();
     void WriteDefaultSettings();
 
