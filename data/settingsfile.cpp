@@ -13,17 +13,16 @@ namespace {
 
 const QByteArray defaultSettings = "1\n1\n1\n1\n128\ntavni_en.qm\n";
 
+int inRange(qlonglong value, int lowest, int highest)
+{
+    return int(std::clamp<qlonglong>(value, lowest, highest));
+}
+
 // A switch is kept as read: any value but 0 is on wherever it is tested. Only a number that
 // does not fit the game's integers is brought to the nearest one that does.
 int switchValue(qlonglong value)
 {
-    return int(std::clamp<qlonglong>(value, std::numeric_limits<int>::min(),
-                                     std::numeric_limits<int>::max()));
-}
-
-int inRange(qlonglong value, int lowest, int highest)
-{
-    return int(std::clamp<qlonglong>(value, lowest, highest));
+    return inRange(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 }
 
 // The colour patterns switch lives in a file of its own, "1" and a line end, that exists only

@@ -192,16 +192,6 @@ QList<TsMessage> readTs(const QString &path)
     return messages;
 }
 
-// The %1, %2 ... markers of a text, in order of number.
-QStringList markers(const QString &text)
-{
-    QStringList found;
-    for (const QRegularExpressionMatch &match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
-        found << match.captured();
-    found.sort();
-    return found;
-}
-
 // Whether some installed font has every character of text, as Qt falls back from font to font:
 // a character without one shows as an empty box.
 bool drawable(const QString &text, const QFont &font)
@@ -417,23 +407,6 @@ private slots:
                 || !drawable(m.translation, QApplication::font()))
                 boxes << m.context + ": " + m.translation;
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
-    }
-
-    void markersKept_data() { sources(); }
-    // Every translation keeps its source's %1 markers, line breaks and single "&" mnemonic.
-    void markersKept()
-    {
-        QFETCH(QString, file);
-        QStringList broken;
-        for (const TsMessage &m : readTs(TAVNI_SOURCE_DIR "/translations/" + file)) {
-            const bool same = markers(m.source) == markers(m.translation)
-                && m.source.count('\n') == m.translation.count('\n')
-                && mnemonic(m.source).isNull() == mnemonic(m.translation).isNull()
-                && m.translation.count('&') - 2 * m.translation.count("&&") <= 1;
-            if (!same && !m.translation.isEmpty())
-                broken << m.context + ": " + m.source + " -> " + m.translation;
-        }
-        QVERIFY2(broken.isEmpty(), qPrintable(broken.join('\n')));
     }
 };
 
