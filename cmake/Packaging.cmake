@@ -44,5 +44,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # needs bash and coreutils, essential packages that a package must not name as dependencies.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# The board's texts come in the program's own faces. The dialogs take the desktop's font, and
+# in Chinese, Japanese and Korean they need a face for those characters, as any such desktop has.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
 
 include(CPack)

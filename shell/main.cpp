@@ -1,4 +1,5 @@
 // Tavni: the entry function.
+#include "boardfonts.h"
 #include "desktopsession.h"
 #include "languages.h"
 #include "messageboxes.h"
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
     QTranslator translator;
     installMessageBoxes();
     installTranslation(app, translator);
+    installBoardFonts(translator.language());
 
     QLockFile lock(playerFolderLockPath());
     if (!claimPlayerFolder(lock))

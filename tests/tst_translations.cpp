@@ -1,7 +1,8 @@
 // Every shipped translation in turn: its texts fit the windows, boxes, menu screen and information
-// bar that show them, and every .ts file holds every text of the code, finished, well formed and
-// drawable with the installed fonts.
+// bar that show them, and every .ts file holds every text of the code, finished and drawable in
+// the faces the game carries.
 #include "board.h"
+#include "boardfonts.h"
 #include "boxanswerer.h"
 #include "fmodlayer.h"
 #include "gamestage.h"
@@ -19,8 +20,9 @@
 
 namespace {
 
-// Twelve characters: a long-ish name as players give themselves.
-const QString PlayerName = QStringLiteral("Konstantinos");
+// A name as long as the name prompt keeps, and a short one.
+const QString PlayerName = QStringLiteral("Maximiliano Wolfgang");
+const QString ShortName = QStringLiteral("Konstanti");
 
 QString translated(const char *context, const char *text)
 {
@@ -114,6 +116,7 @@ struct Player : PlayerFolder {
             QFile::copy(TAVNI_LANGUAGES_DIR "/" + file, QStringLiteral("languages/") + file);
         LanguageName.clear();
         installTranslation(*qApp, translator);
+        installBoardFonts(translator.language());
     }
     ~Player()
     {
@@ -192,18 +195,29 @@ QList<TsMessage> readTs(const QString &path)
     return messages;
 }
 
-// Whether some installed font has every character of text, as Qt falls back from font to font:
-// a character without one shows as an empty box.
-bool drawable(const QString &text, const QFont &font)
+// Whether the game's own faces draw every character of text, with no character left to
+// another font or shown as an empty box.
+bool inOwnFaces(const QString &text)
 {
-    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')), font);
+    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')), boardFont(16));
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
     for (const QGlyphRun &run : layout.glyphRuns())
-        if (run.glyphIndexes().contains(0))
+        if (!run.rawFont().familyName().startsWith(QLatin1String("Tavni Serif"))
+            || run.glyphIndexes().contains(0))
             return false;
     return true;
+}
+
+// The light pixels, the bar's white text, of rect in image that lie outside the given areas.
+int lightPixelsOutside(const QImage &image, const QRect &rect, const QRegion &areas)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += qGray(image.pixel(x, y)) > 160 && !areas.contains(QPoint(x, y));
+    return count;
 }
 
 } // namespace
@@ -326,26 +340,38 @@ private slots:
     }
 
     void menuTextsFit_data() { languages(); }
-    // The greeting from (200, 50) and the right-aligned "if this is not you click" line with
-    // the 32-pixel players picture after it, inside the 400-pixel menu picture.
+    // The greeting stays inside the menu picture's greeting panel whatever the name's length; a
+    // short name is greeted whole in the type of an empty one. Nothing is drawn beyond the panel
+    // but the players picture after the line below.
     void menuTextsFit()
     {
         QFETCH(QString, file);
         Player player(file);
         RenderArea area;
-        const QFontMetrics big(QFont(QStringLiteral("Times"), 16), &area);
-        const QFontMetrics small(QFont(QStringLiteral("Times"), 12), &area);
-        const QString hello = translated("RenderArea", "Hello") + ' ' + PlayerName;
-        // Inside the picture's greeting panel, which is clear up to x = 392, then bordered.
-        QVERIFY2(200 + big.horizontalAdvance(hello) <= 393, qPrintable(hello));
-        const QString notYou = translated("RenderArea", "if this is not you click");
-        const QRect line = small.boundingRect(QRect(135, 0, 230, 50), Qt::AlignRight, notYou);
-        QVERIFY2(line.width() <= 230 && line.height() <= 50 && line.right() + 1 + 32 <= 400,
-                 qPrintable(notYou));
+        area.resize(QImage(":/images/1.png").size());
+        const QPainterPath panel = RenderArea::GreetingPanel();
+        const MenuText longName = area.MenuTextLayout(PlayerName);
+        const MenuText shortName = area.MenuTextLayout(ShortName);
+        QVERIFY2(panel.contains(QRectF(longName.greetingBounds)), qPrintable(longName.greeting));
+        QVERIFY2(panel.contains(QRectF(shortName.greetingBounds)), qPrintable(shortName.greeting));
+        QCOMPARE(shortName.greeting, translated("RenderArea", "Hello") + ' ' + ShortName);
+        QCOMPARE(shortName.greetingFont, area.MenuTextLayout(QString()).greetingFont);
+
+        area.SetPlayer(PlayerName, 1, 1);
+        const QImage menu = QImage(":/images/1.png").convertToFormat(QImage::Format_RGB32);
+        QImage screen = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QPainter blank(&screen);
+        blank.drawImage(panel.boundingRect().toAlignedRect(), menu, panel.boundingRect().toAlignedRect());
+        const QRect users(longName.usersAt, QImage(":/images/users.png").size());
+        QVERIFY2(QRect(QPoint(), menu.size()).contains(users), qPrintable(longName.line));
+        blank.drawImage(users, menu, users);
+        blank.end();
+        QVERIFY2(screen == menu, "text drawn beyond the greeting panel");
     }
 
     void barTextsFit_data() { languages(); }
-    // The longest time and level texts on the narrowest bars, the classic and the puzzle board's.
+    // The longest time and level texts on the narrowest bars, the classic and the puzzle board's,
+    // and the puzzle bar's two lines apart from each other, as drawn.
     void barTextsFit()
     {
         QFETCH(QString, file);
@@ -353,23 +379,30 @@ private slots:
         Window window;
         window.show(); // the board widget takes the window's size once it is laid out on screen
         auto *area = window.findChild<RenderArea *>();
-        const QFontMetrics bar(QFont(QStringLiteral("Times"), 20), area);
         const QString time = translated("RenderArea", "Time:") + QStringLiteral(" 9999");
         const QString level = translated("RenderArea", "Level:") + QStringLiteral(" 5-26");
-        const auto width = [&](const QString &text) {
-            return bar.boundingRect(QRect(0, 0, 2000, 50), Qt::AlignTop, text).width();
-        };
         const auto on = [](const QString &text, int pixels) {
             return QStringLiteral("%1 on %2 pixels").arg(text).arg(pixels).toUtf8();
         };
         area->StartClassicGame(); // its time text may run past its 100-pixel box, up to the edge
-        QVERIFY2(10 + width(time) <= area->width(), on(time, area->width()).constData());
+        QVERIFY2(area->HudLayout(time, level).timeBounds.right() < area->width(),
+                 on(time, area->width()).constData());
         area->SetPlayer(PlayerName, narrowestPuzzle.x(), narrowestPuzzle.y());
-        area->board.mode = 2;
+        area->board.mode = PuzzleGame;
         area->LoadPuzzleLevel();
-        const int room = area->width() - 10;
-        QVERIFY2(width(time) <= qMin(200, room), on(time, room).constData()); // cut at its 200-pixel box
-        QVERIFY2(width(level) <= qMin(400, room), on(level, room).constData());
+        const HudText bar = area->HudLayout(time, level);
+        QVERIFY2(bar.timeBox.contains(bar.timeBounds) && bar.timeBounds.right() < area->width(),
+                 on(time, area->width()).constData()); // cut at its box
+        QVERIFY2(bar.levelBox.contains(bar.levelBounds) && bar.levelBounds.right() < area->width(),
+                 on(level, area->width()).constData());
+        QVERIFY2(bar.levelBounds.bottom() < area->height(), "the level runs off the bar");
+        QVERIFY2(bar.levelBounds.top() > bar.timeBounds.bottom() + 1, "the lines touch");
+        // What the bar shows lies where its layout says, antialiasing aside.
+        const HudText now = area->HudLayout();
+        const QRect shown(0, area->height() - area->hudHeight, area->width(), area->hudHeight);
+        const QRegion drawn = QRegion(now.timeBounds.adjusted(-1, -1, 1, 1))
+                              + now.levelBounds.adjusted(-1, -1, 1, 1);
+        QCOMPARE(lightPixelsOutside(area->grab().toImage(), shown, drawn), 0);
         window.close();
     }
 
@@ -397,16 +430,16 @@ private slots:
     }
 
     void fontsHaveEveryGlyph_data() { sources(); }
-    // Every translation can be drawn in the menu screen's "Times" and in the dialogs' font.
+    // The faces the game carries draw every translation, whatever fonts the machine has.
     void fontsHaveEveryGlyph()
     {
         QFETCH(QString, file);
-        QStringList boxes;
+        installBoardFonts(QString(file).section('_', 1).section('.', 0, 0));
+        QStringList missing;
         for (const TsMessage &m : readTs(TAVNI_SOURCE_DIR "/translations/" + file))
-            if (!drawable(m.translation, QFont(QStringLiteral("Times"), 16))
-                || !drawable(m.translation, QApplication::font()))
-                boxes << m.context + ": " + m.translation;
-        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
+            if (!inOwnFaces(m.translation))
+                missing << m.context + ": " + m.translation;
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 };
 

@@ -12,9 +12,10 @@ packages=(
   xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
   weston qt6-wayland
   dpkg-dev file lintian
-  # "Times" is Liberation Serif (Latin, Greek, Cyrillic); Chinese, Japanese and Korean glyphs
-  # come from Noto CJK through fontconfig's fallback.
-  fonts-liberation fonts-dejavu-core fonts-noto-cjk fontconfig
+  # The build makes the board widget's faces from Liberation Serif and Noto Serif CJK with
+  # fontTools (Debian's python3); the dialogs take the desktop's font, DejaVu here, with the
+  # Chinese, Japanese and Korean characters from Noto CJK through fontconfig's fallback.
+  fonts-liberation2 fonts-noto-cjk python3-fonttools fonts-dejavu-core fontconfig
   qt6-translations-l10n
 )
 

@@ -3,7 +3,8 @@
 # sheet per language (menu, first-run prompt, options, profiles, best results, About, the
 # continue question, a puzzle level with its bar, a completion box) as OUT/languages-LANG.png.
 # Usage: tools/language-sheets.sh OUT [BUILD_FOLDER [LANG...]]   (default build/, made by
-# tools/build.sh, and every language in its run folder; LANG as in tavni_LANG.qm)
+# tools/build.sh, and every language in its run folder; LANG as in tavni_LANG.qm). The player is
+# "Konstantinos", or the ASCII name in $SHEET_NAME (up to 20 letters, as the name prompt keeps).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 [[ $# -ge 1 ]] || { echo "usage: $0 OUT [BUILD_FOLDER]" >&2; exit 2; }
@@ -16,6 +17,7 @@ if [[ $# -gt 0 ]]; then
   files=()
   for lang in "$@"; do files+=("$run_folder/languages/tavni_$lang.qm"); done
 fi
+player_name=${SHEET_NAME:-Konstantinos}
 . "$root/tools/virtual-display.sh"
 
 start_display
@@ -26,9 +28,9 @@ printf 'int rand(void) { return 0; }\n' >"$work/norandom.c"
 cc -shared -fPIC -o "$work/norandom.so" "$work/norandom.c"
 
 # profiles.dat as the game writes it (big-endian numbers, the name in UTF-16): one player with a
-# twelve-letter name, selected, whose puzzle series stands at its last stage, 5-26.
+# name, selected, whose puzzle series stands at its last stage, 5-26.
 write_profile() {
-  local hex name=Konstantinos
+  local hex name=$player_name
   int32() { printf '%08x' "$1"; }
   hex="$(int32 1)$(int32 0)$(int32 $((2 * ${#name})))"
   for ((i = 0; i < ${#name}; i++)); do hex+="00$(printf '%02x' "'${name:i:1}")"; done
@@ -131,7 +133,7 @@ for qm in "${files[@]}"; do
   shoot 2-prompt "$prompt"
   xdotool windowfocus --sync "$prompt"
   xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 20 Konstantinos
+  xdotool type --delay 20 "$player_name"
   xdotool key Return
   wait_gone "$prompt"
   window=$(other_window)
