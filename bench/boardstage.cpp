@@ -49,7 +49,7 @@ void BoardStage::showOnScreen()
 void BoardStage::startLargestLevel()
 {
     area.SetPlayer(QStringLiteral("Bench"), LargestLevel, LargestSubLevel);
-    area.board.mode = 2;
+    area.board.mode = PuzzleGame;
     area.LoadPuzzleLevel();
 }
 

@@ -44,6 +44,8 @@ const Row Rows[] = {
      "blit, ratio 2", "≤ 3 × blit", 0, 0, 3},
     {"Press to new picture, pixel ratio 2, colour patterns on", "press_patterns_2x", nullptr,
      Unit::Seconds, "blit_2x", "blit, ratio 2", "≤ 3 × blit", 0, 0, 3},
+    {"Full redraw, grid on, pixel ratio 2", "redraw_grid_2x", nullptr, Unit::Seconds, "blit_2x",
+     "blit, ratio 2", "", 0, 0, 0},
     {"Bare blit of the board picture, pixel ratio 2 (reference)", "blit_2x", nullptr,
      Unit::Seconds, nullptr, "", "", 0, 0, 0},
     {"Level start, game level 5", "level_start", nullptr, Unit::Seconds, "blit", "blit",

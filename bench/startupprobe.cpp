@@ -90,7 +90,7 @@ void startLargestLevel(RenderArea &area)
         loop.quit();
     });
     area.SetPlayer(QStringLiteral("Probe"), 5, 1);
-    area.board.mode = 2;
+    area.board.mode = PuzzleGame;
     printStep("level");
     area.LoadPuzzleLevel();
     loop.exec();

@@ -185,9 +185,9 @@ void Board::shuffle()
     const int level = GameLevel;
     if (level <= 0)
         return;
-    if (mode == 1)
+    if (mode == ClassicGame)
         shuffleClassic(6 * level);
-    else if (mode == 2)
+    else if (mode == PuzzleGame)
         shufflePuzzle(3 * pieceCount / 4 * level);
 }
 

@@ -10,6 +10,9 @@
 
 class QPainter;
 
+// What the board is played for, in Board::mode.
+enum GameMode : int { NoGame = 0, ClassicGame = 1, PuzzleGame = 2 };
+
 // Every cell (r, c), the border ring included, owns the 3 x 3 block of pieceMap entries at map
 // rows 3r..3r+2 and columns 3c..3c+2: its value in the centre, its four pieces at the edge
 // middles, and 11 in the corners.
@@ -21,7 +24,7 @@ public:
     int mapColumns = 0; // 3 * columns
     int mapRows = 0;    // 3 * rows
     bool active = false; // a game is in progress; only the game view sets it
-    int mode = 0;        // 0 no game, 1 classic game, 2 puzzle game
+    int mode = NoGame;   // a GameMode
     int margin = 40;     // offset of playing cell (1, 1) in the board picture: cellSize / 2 + 10
     int pieceCount = 0;  // level cells that are not holes
     int cellSize = 60;
@@ -56,7 +59,7 @@ public:
     // Brings every cell's inner and outer colours in line with pieceMap.
     void refreshColours();
 
-    // Draws walls, cells and, with DrawGrid on, the lens outlines; nothing while mode is 0.
+    // Draws walls, cells and, with DrawGrid on, the lens outlines; nothing while mode is NoGame.
     void drawAll(QPainter &painter) const;
     // Redraws the cells (not the walls) of rows row-1 .. row+blockRows-2 and columns
     // col-1 .. col+blockColumns-2; (row, col, 3, 3) is the 3 x 3 block around a turned cell.

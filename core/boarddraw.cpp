@@ -9,7 +9,7 @@
 
 void Board::drawAll(QPainter &painter) const
 {
-    if (mode == 0 || !hasCells())
+    if (mode == NoGame || !hasCells())
         return;
     for (const Cell &cell : cells) {
         if (cell.boxColour == cellPalette[NoPiece] && cell.isWall)
@@ -21,7 +21,7 @@ void Board::drawAll(QPainter &painter) const
 
 void Board::drawBlock(QPainter &painter, int row, int col, int blockColumns, int blockRows) const
 {
-    if (mode == 0 || !hasCells())
+    if (mode == NoGame || !hasCells())
         return;
     drawCells(painter, std::max(row - 1, 0), std::min(row + blockRows - 2, rows - 1),
               std::max(col - 1, 0), std::min(col + blockColumns - 2, columns - 1));

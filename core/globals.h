@@ -1,4 +1,5 @@
-// Program-wide settings that the puzzle core reads while it scrambles and draws.
+// Program-wide settings that the puzzle core reads while it scrambles and draws, and the switch
+// of the sound effects that the board widget plays.
 #pragma once
 
 // Draw the translucent lens outlines (0 or 1); read at every draw.
@@ -8,3 +9,5 @@ extern int GameLevel;
 // Draw each colour's pattern over the cells and pieces of the colours 0 to 8 (0 or 1); read at
 // every draw.
 extern int ColourPatterns;
+// Play the sound effects (0 or 1).
+extern int SoundOn;

@@ -1,6 +1,5 @@
 #include "settings.h"
 
-int SoundOn = 1;
 int MusicOn = 1;
 int MasterVolume = 128;
 QString LanguageFile = QStringLiteral("tavni_en.qm");

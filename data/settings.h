@@ -5,8 +5,6 @@
 
 #include <QString>
 
-// Play the sound effects (0 or 1).
-extern int SoundOn;
 // Play the music playlist (0 or 1); cleared when the sound system cannot start.
 extern int MusicOn;
 // Music volume, 0 (silent) to 255; the options and the volume keys keep it within 1 to 255.

@@ -5,10 +5,11 @@
 #include "fmodlayer.h"
 #include "gamestage.h"
 #include "random.h"
-#include "settings.h"
 
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 
 class RenderAreaTest : public QObject
 {
@@ -76,6 +77,36 @@ private slots:
         QVERIFY(output.waitForFrames(output.framesWritten() + framesIn(0.5)));
         FSOUND_Close();
         QCOMPARE(soundSpans(output.samples()).isEmpty(), cell.isNull() || !sound);
+    }
+
+    // What the partial repaints leave on screen (the window's backing store, not a fresh
+    // render) is the whole picture: after presses, after the clock's tick, after a stop.
+    void screenFollowsTheGame()
+    {
+        GameStage stage(0);
+        stage.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.area));
+        const auto onScreen = [&](const QRect &part) {
+            QCoreApplication::processEvents();
+            const QPixmap store = stage.area.screen()->grabWindow(stage.area.winId());
+            return rgb(store.toImage()).copy(part);
+        };
+        stage.area.SetPlayer(QStringLiteral("Ada"), 1, 1);
+        stage.area.StartPuzzleGame();
+        const QRect board(0, 0, stage.area.width(), stage.area.height() - stage.area.hudHeight);
+        for (const QPoint at : {QPoint(70, 70), QPoint(130, 190), QPoint(250, 130)}) {
+            for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::LeftButton}) {
+                QTest::mouseClick(&stage.area, button, {}, at);
+                QCOMPARE(onScreen(board), shot(stage.area).copy(board));
+            }
+        }
+        // A new position shows with the next tick, the seconds aside.
+        stage.area.SetPlayer(QStringLiteral("Ada"), 3, 7);
+        QVERIFY(QMetaObject::invokeMethod(stage.area.findChild<QTimer *>(), "timeout"));
+        const QRect level = stage.area.HudLayout().levelBounds;
+        QCOMPARE(onScreen(level), shot(stage.area).copy(level));
+        stage.area.StopGame();
+        QCOMPARE(onScreen(stage.area.rect()), shot(stage.area));
     }
 
     void menuFollowsThePointer_data()

@@ -3,7 +3,7 @@
 
 #include "desktop.h"
 #include "fmodlayer.h"
-#include "settings.h"
+#include "globals.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -11,18 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-const QFont &menuFont()
-{
-    static const QFont font(QStringLiteral("Times"), 16);
-    return font;
-}
-
-const QFont &menuSmallFont()
-{
-    static const QFont font(QStringLiteral("Times"), 12);
-    return font;
-}
 
 // The picture at path, or on a high-density screen its double-resolution sibling
 // "name@2x.png" where there is one.
@@ -61,17 +49,19 @@ RenderArea::RenderArea(QWidget *parent)
     usersPixmap = QPixmap::fromImage(loadSharpImage(QStringLiteral(":/images/users.png"), ratio));
     setMouseTracking(true);
     LoadSounds();
+    menuText = MenuTextLayout(playerName);
 
-    hoverRegion = 0;
+    hoverRegion = NoButton;
     classicButtonRect = QRect(20, 20, 140, 75);
     puzzleButtonRect = QRect(170, 300, 225, 45);
     backgroundIndex = 1;
-    board.mode = 0;
+    board.mode = NoGame;
     board.active = false;
     hudHeight = 70;
 
     repaintTimer = new QTimer(this);
-    connect(repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // Only the bar's seconds change from one tick to the next.
+    connect(repaintTimer, &QTimer::timeout, this, [this] { update(HudRect()); });
     repaintTimer->start(1000);
 }
 
@@ -144,6 +134,11 @@ void RenderArea::RedrawBoard(bool full, int row, int col, int width, int height)
     }
 }
 
+QRect RenderArea::HudRect() const
+{
+    return QRect(0, height() - hudHeight, width(), hudHeight);
+}
+
 void RenderArea::BoardColours(std::vector<QColor> &colours, int &cols, int &rows) const
 {
     board.boxColours(colours, cols, rows);
@@ -160,58 +155,16 @@ void RenderArea::paintEvent(QPaintEvent *event)
     if (board.active) {
         painter.drawPixmap(0, 0, boardBuffer);
         // A press repaints only the block it redrew, mostly clear of the HUD.
-        if (event->rect().intersects(QRect(0, height() - hudHeight, width(), hudHeight)))
+        if (event->rect().intersects(HudRect()))
             DrawHud(painter);
         return;
     }
     painter.drawImage(0, 0, menuImage);
-    if (hoverRegion == 1)
+    if (hoverRegion == ClassicButton)
         painter.drawImage(20, 20, classicHoverImage);
-    else if (hoverRegion == 2)
+    else if (hoverRegion == PuzzleButton)
         painter.drawImage(170, 300, puzzleHoverImage);
     DrawMenuText(painter);
-}
-
-void RenderArea::DrawHud(QPainter &painter)
-{
-    const int w = width();
-    const int h = height();
-    painter.setBrush(hudBrush);
-    painter.setPen(QPen());
-    painter.drawRect(0, h - hudHeight, w, hudHeight);
-
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("Times"), 20));
-    const QString time = tr("Time:") + QStringLiteral(" %1 ").arg(GameSeconds());
-    if (board.mode == 1) {
-        painter.drawText(QRect(10, h - 70, 100, 50), Qt::AlignTop | Qt::TextDontClip, time);
-    } else if (board.mode == 2 && clockShown) {
-        const QRect timeRect(10, h - hudHeight, 200, 50);
-        painter.drawText(timeRect, Qt::AlignTop, time);
-        const QRect bounds = painter.boundingRect(timeRect, Qt::AlignTop, time);
-        painter.drawText(QRect(10, bounds.top() + 10, 400, 50), Qt::AlignBottom,
-                         tr("Level:") + QStringLiteral(" %1-%2").arg(level).arg(subLevel));
-    }
-}
-
-void RenderArea::DrawMenuText(QPainter &painter)
-{
-    painter.setPen(Qt::black);
-    painter.setFont(menuFont());
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.drawText(QPoint(200, 50), tr("Hello") + QLatin1Char(' ') + playerName);
-
-    const QRect welcome = painter.boundingRect(QRect(200, 50, 100, 100), Qt::AlignHCenter,
-                                               tr("Welcome") + QLatin1Char(' ') + playerName);
-    const int below = welcome.top() + welcome.height();
-
-    painter.setFont(menuSmallFont());
-    const QRect line(135, below, 230, 50);
-    const QString notYou = tr("if this is not you click");
-    painter.drawText(line, Qt::AlignRight, notYou);
-    const QRect bounds = painter.boundingRect(line, Qt::AlignRight, notYou);
-    painter.drawPixmap(bounds.left() + bounds.width(), bounds.top(), usersPixmap);
 }
 
 void RenderArea::mousePressEvent(QMouseEvent *event)
@@ -247,12 +200,12 @@ void RenderArea::mouseMoveEvent(QMouseEvent *event)
     if (board.active)
         return;
     const QPoint at = event->position().toPoint();
-    int region = 0;
+    MenuRegion region = NoButton;
     if (classicButtonRect.contains(at))
-        region = 1;
+        region = ClassicButton;
     if (puzzleButtonRect.contains(at))
-        region = 2;
-    setCursor(region == 0 ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        region = PuzzleButton;
+    setCursor(region == NoButton ? Qt::ArrowCursor : Qt::PointingHandCursor);
     hoverRegion = region;
     repaint();
 }

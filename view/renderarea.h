@@ -5,7 +5,9 @@
 #include "board.h"
 
 #include <QBrush>
+#include <QPainterPath>
 #include <QElapsedTimer>
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
@@ -14,6 +16,27 @@
 
 class QTimer;
 struct FSOUND_SAMPLE;
+
+// The menu screen's texts for one player name, as they are drawn.
+struct MenuText {
+    QFont greetingFont;
+    QString greeting;
+    QPoint greetingAt;     // the start of the greeting's baseline
+    QRect greetingBounds;  // the pixels the greeting covers
+    QFont lineFont;
+    QString line;          // drawn right-aligned in lineBox
+    QRect lineBox;
+    QPoint usersAt;        // the top-left corner of the players picture after the line
+};
+
+// The puzzle game's information bar: the time drawn top-aligned in timeBox, the level
+// bottom-aligned in levelBox, and the pixels each covers.
+struct HudText {
+    QFont font;
+    QString time, level;
+    QRect timeBox, levelBox;
+    QRect timeBounds, levelBounds;
+};
 
 class RenderArea : public QWidget
 {
@@ -50,6 +73,18 @@ public:
     // A press on the menu screen starts the game whose button the pointer last moved over.
     void MenuClick();
 
+    // Where the menu greets name: in 16-point type from (200, 50) while the greeting fits
+    // inside the menu picture's greeting panel, else in type stepped down to 12 points, and
+    // then with the end of the name elided. The line below follows the greeting's height.
+    MenuText MenuTextLayout(const QString &name) const;
+    // Where the puzzle bar draws its two lines: the level 10 pixels below the time's top, or
+    // lower where a face's tall lines would make them touch.
+    HudText HudLayout(const QString &time, const QString &levelText) const;
+    // The same for the texts the bar shows now.
+    HudText HudLayout() const;
+    // The clear inside of the menu picture's greeting panel, within its rim.
+    static QPainterPath GreetingPanel();
+
     void NextBackground();
     // Shrinks the cells when the board would not fit the desktop, then emits LevelLoaded.
     void FitToScreen();
@@ -77,6 +112,8 @@ private:
     void LoadSounds();
     void LoadLevel(const QString &path);
     void DrawHud(QPainter &painter);
+    // The information bar along the bottom edge.
+    QRect HudRect() const;
     void DrawMenuText(QPainter &painter);
     void PlayEffect(FSOUND_SAMPLE *sample) const;
     int GameSeconds() const;
@@ -85,10 +122,13 @@ private:
     QImage menuImage;
     QImage classicHoverImage;
     QImage puzzleHoverImage;
-    int hoverRegion;
+    // The menu button under the pointer.
+    enum MenuRegion { NoButton = 0, ClassicButton = 1, PuzzleButton = 2 };
+    MenuRegion hoverRegion;
     QRect classicButtonRect;
     QRect puzzleButtonRect;
     QString playerName;
+    MenuText menuText;
     int level = 1;
     int subLevel = 1;
     int backgroundIndex;

@@ -112,18 +112,17 @@ HudText RenderArea::HudLayout() const
 
 void RenderArea::DrawHud(QPainter &painter)
 {
-    const int w = width();
-    const int h = height();
     painter.setBrush(hudBrush);
     painter.setPen(QPen());
-    painter.drawRect(0, h - hudHeight, w, hudHeight);
+    painter.drawRect(HudRect());
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::white);
     const HudText text = HudLayout();
     painter.setFont(text.font);
     if (board.mode == ClassicGame) {
-        painter.drawText(QRect(10, h - 70, 100, 50), Qt::AlignTop | Qt::TextDontClip, text.time);
+        painter.drawText(QRect(10, height() - 70, 100, 50), Qt::AlignTop | Qt::TextDontClip,
+                         text.time);
     } else if (board.mode == PuzzleGame && clockShown) {
         painter.drawText(text.timeBox, Qt::AlignTop, text.time);
         painter.drawText(text.levelBox, Qt::AlignBottom, text.level);

@@ -29,18 +29,23 @@ struct GameStage : BoxAnswerer {
         area.setFixedSize(400, 400);
     }
 
-    // What the information bar, the bottom 70 pixels, shows in white: "bar: time",
-    // "bar: time level" or "bar: no texts"; "menu" without a game.
+    // What the information bar shows in white where its layout puts the time and the level:
+    // "bar: time", "bar: time level" or "bar: no texts"; "menu" without a game.
     QString look() override
     {
         if (!area.board.active)
             return QStringLiteral("menu");
-        const auto white = [&](int line) { // the text lines lie 34 pixels apart
-            const QImage part = shot(area).copy(10, 330 + 34 * line, 200, 34);
-            const QImage gray = part.convertToFormat(QImage::Format_Grayscale8); // rows unpadded
-            return *std::max_element(gray.constBits(), gray.constBits() + 200 * 34) > 230;
+        const QImage screen = shot(area);
+        const HudText bar = area.HudLayout();
+        const auto white = [&](const QRect &where) {
+            const QImage gray = screen.copy(where).convertToFormat(QImage::Format_Grayscale8);
+            for (int y = 0; y < gray.height(); ++y)
+                if (*std::max_element(gray.scanLine(y), gray.scanLine(y) + gray.width()) > 230)
+                    return true;
+            return false;
         };
-        const QString shown = QString(white(0) ? " time" : "") + (white(1) ? " level" : "");
+        const QString shown = QString(white(bar.timeBounds) ? " time" : "")
+            + (white(bar.levelBounds) ? " level" : "");
         return "bar:" + (shown.isEmpty() ? QStringLiteral(" no texts") : shown);
     }
 
