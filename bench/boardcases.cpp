@@ -52,22 +52,23 @@ void turn(benchmark::State &state, BoardStage &stage)
     }
 }
 
-// Sets a program-wide switch for as long as it lives.
+// Sets a switch for as long as it lives.
+template<typename Setting>
 class Switched
 {
 public:
-    Switched(int &setting, int value) : setting(setting), saved(setting) { setting = value; }
+    Switched(Setting &setting, Setting value) : setting(setting), saved(setting) { setting = value; }
     ~Switched() { setting = saved; }
     Q_DISABLE_COPY(Switched)
 
 private:
-    int &setting;
-    int saved;
+    Setting &setting;
+    Setting saved;
 };
 
 void press(benchmark::State &state, BoardStage &stage, int patterns)
 {
-    const Switched switched(ColourPatterns, patterns);
+    const Switched<bool> switched(stage.area.board.colourPatterns, patterns != 0);
     if (!startLargestLevel(stage, state))
         return;
     const BoardCell cell = stage.middleCell();
@@ -123,10 +124,10 @@ void levelStart(benchmark::State &state, BoardStage &stage)
 
 void fullRedraw(benchmark::State &state, BoardStage &stage, int grid, int patterns)
 {
-    const Switched switched(ColourPatterns, patterns);
+    const Switched<bool> switched(stage.area.board.colourPatterns, patterns != 0);
     if (!startLargestLevel(stage, state))
         return;
-    const Switched gridSwitched(DrawGrid, grid);
+    const Switched<int> gridSwitched(DrawGrid, grid);
     for (auto _ : state)
         stage.area.RedrawBoard(true, 0, 0, 0, 0);
 }

@@ -25,6 +25,9 @@ public:
     int mapRows = 0;    // 3 * rows
     bool active = false; // a game is in progress; only the game view sets it
     int mode = NoGame;   // a GameMode
+    // Draw each colour's pattern over the cells and pieces of the colours 0 to 8: the player's
+    // Colour patterns option, which the game view sets.
+    bool colourPatterns = false;
     int margin = 40;     // offset of playing cell (1, 1) in the board picture: cellSize / 2 + 10
     int pieceCount = 0;  // level cells that are not holes
     int cellSize = 60;

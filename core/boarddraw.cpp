@@ -13,7 +13,7 @@ void Board::drawAll(QPainter &painter) const
         return;
     for (const Cell &cell : cells) {
         if (cell.boxColour == cellPalette[NoPiece] && cell.isWall)
-            cell.draw(painter);
+            cell.draw(painter, colourPatterns);
     }
     // Cells after walls, so that the outer pieces of the playing cells lie on the black bands.
     drawCells(painter, 0, rows - 1, 0, columns - 1);
@@ -50,7 +50,7 @@ void Board::drawCells(QPainter &painter, int firstRow, int lastRow, int firstCol
         for (int c = firstCol; c <= lastCol; ++c) {
             const Cell &cell = cellAt(r, c);
             if (isDrawnCell(cell))
-                cell.draw(painter);
+                cell.draw(painter, colourPatterns);
         }
     }
     if (DrawGrid == 0)

@@ -3,7 +3,7 @@
 #include "cellstamps.h"
 #include "globals.h"
 
-void Cell::draw(QPainter &painter) const
+void Cell::draw(QPainter &painter, bool patterned) const
 {
     CellShapePainter shapes(painter);
     const CellPlace place{QPoint(x, y), size, diag};
@@ -24,7 +24,6 @@ void Cell::draw(QPainter &painter) const
         return;
     }
 
-    const bool patterned = ColourPatterns != 0;
     shapes.draw(CellShape::Square, place, boxColour, patterned);
     // Each inner piece is the chord that the neighbour's circle cuts into this square.
     shapes.draw(CellShape::InnerTop, place, inner[Top], patterned);

@@ -25,8 +25,8 @@ public:
     QColor outer[4];
 
     // A wall cell draws its black bars; any other cell its square, inner and outer pieces, with
-    // their colours' patterns when ColourPatterns is on.
-    void draw(QPainter &painter) const;
+    // their colours' patterns when patterned is set.
+    void draw(QPainter &painter, bool patterned = false) const;
     // Outlines the four lenses of the cell with translucent grey arcs.
     void drawGrid(QPainter &painter) const;
 };

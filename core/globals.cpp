@@ -2,5 +2,4 @@
 
 int DrawGrid = 0;
 int GameLevel = 0;
-int ColourPatterns = 0;
 int SoundOn = 1;

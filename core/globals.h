@@ -6,8 +6,5 @@
 extern int DrawGrid;
 // Game level 1 (Easy) to 5 (Hard); multiplies the scrambling turns. 0 until the settings are read.
 extern int GameLevel;
-// Draw each colour's pattern over the cells and pieces of the colours 0 to 8 (0 or 1); read at
-// every draw.
-extern int ColourPatterns;
 // Play the sound effects (0 or 1).
 extern int SoundOn;

@@ -10,7 +10,6 @@
 namespace {
 
 const QString resultsFile = QStringLiteral("data.dat");
-constexpr int places = 10;
 
 // The number a list keeps: BestResult::time for the classic list, score for the puzzle list.
 using Number = int BestResult::*;
@@ -18,7 +17,7 @@ using Number = int BestResult::*;
 QList<BestResult> defaultList(Number number, int step)
 {
     QList<BestResult> list;
-    for (int place = 1; place <= places; ++place) {
+    for (int place = 1; place <= BestResultPlaces; ++place) {
         BestResult entry;
         entry.name = QStringLiteral("user");
         entry.*number = step * place;
@@ -42,7 +41,7 @@ QList<BestResult> defaultPuzzle()
 QList<BestResult> readList(QDataStream &in, Number number)
 {
     QList<BestResult> list;
-    for (int place = 0; place < places; ++place) {
+    for (int place = 0; place < BestResultPlaces; ++place) {
         BestResult entry;
         if (!readString(in, entry.name))
             entry.name = QStringLiteral("");
@@ -56,7 +55,7 @@ QList<BestResult> readList(QDataStream &in, Number number)
 // holds twenty records.
 void writeList(QDataStream &out, const QList<BestResult> &list, Number number)
 {
-    for (int place = 0; place < places; ++place) {
+    for (int place = 0; place < BestResultPlaces; ++place) {
         const BestResult entry = list.value(place);
         out << entry.name << qint32(entry.*number);
     }

@@ -3,12 +3,6 @@
 #include <QDir>
 #include <algorithm>
 
-namespace {
-
-constexpr int classicPlaces = 10;
-
-} // namespace
-
 GameData::GameData(const QString &settingsFile) : settingsFile(settingsFile)
 {
     CurrentProfile = -1;
@@ -51,7 +45,7 @@ void GameData::RecordProgress(int level, int sublevel)
 
 void GameData::AddClassicResult(int seconds)
 {
-    const int shown = std::min(int(classicTop.size()), classicPlaces);
+    const int shown = std::min(int(classicTop.size()), BestResultPlaces);
     for (int place = 0; place < shown; ++place) {
         if (classicTop[place].time > seconds) {
             BestResult entry;
@@ -59,7 +53,7 @@ void GameData::AddClassicResult(int seconds)
                                                    : QStringLiteral("User");
             entry.time = seconds;
             classicTop.insert(place, entry);
-            if (classicTop.size() > classicPlaces)
+            if (classicTop.size() > BestResultPlaces)
                 classicTop.removeLast();
             return;
         }

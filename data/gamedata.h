@@ -17,6 +17,9 @@ struct Profile {
     int reserved = 0; // kept in the file, not used
 };
 
+// The places of each best-results list, in "data.dat" and on screen.
+constexpr int BestResultPlaces = 10;
+
 // One place in a best-results list: the classic list uses time, the puzzle list score.
 struct BestResult {
     QString name;
@@ -36,6 +39,7 @@ public:
 
     QString settingsFile;
     int gameLevel = 1;    // 1 (Easy) to 5 (Hard)
+    int colourPatterns = 0; // the Colour patterns option, 0 or 1, kept in "patterns.dat"
     int profileCount = 0; // always profiles.size()
     std::vector<Profile> profiles;
     QList<BestResult> classicTop; // ten places, shortest time first
@@ -43,10 +47,10 @@ public:
     QStringList musicFiles;       // file names in "data/music", in play order
 
     // Reads DrawGrid, gameLevel, SoundOn, MusicOn, MasterVolume and LanguageFile, and copies
-    // gameLevel into GameLevel; ColourPatterns is on only while "patterns.dat" says so.
+    // gameLevel into GameLevel; colourPatterns is on only while "patterns.dat" says so.
     void LoadSettings();
     // Copies gameLevel into GameLevel and writes the settings file, and "patterns.dat" while
-    // ColourPatterns is on (removing it when off).
+    // colourPatterns is on (removing it when off).
     void SaveSettings();
     void WriteDefaultSettings();
 

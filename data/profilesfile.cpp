@@ -35,9 +35,10 @@ void keepInSeries(Profile &profile)
         profile.sublevel = 1;
     } else if (profile.sublevel < 1) {
         profile.sublevel = 1;
-    } else if (profile.sublevel > subLevelCount(profile.level)) {
-        profile.level += 1;
-        profile.sublevel = 1;
+    } else {
+        const SeriesStage stage = carriedStage(profile.level, profile.sublevel);
+        profile.level = stage.level;
+        profile.sublevel = stage.sublevel;
     }
 }
 

@@ -39,9 +39,9 @@ int readColourPatterns()
 }
 
 // Failures are silent: the switch is then off, or stays on, at the next start.
-void saveColourPatterns()
+void saveColourPatterns(int on)
 {
-    if (ColourPatterns != 0)
+    if (on != 0)
         replaceFile(patternsFile, patternsOn, QIODevice::Text);
     else if (QFile::exists(patternsFile))
         QFile::remove(patternsFile);
@@ -88,7 +88,7 @@ void GameData::LoadSettings()
     }
     // Also when the file could not be read, so that boards are still scrambled.
     GameLevel = gameLevel;
-    ColourPatterns = readColourPatterns();
+    colourPatterns = readColourPatterns();
 }
 
 void GameData::SaveSettings()
@@ -100,7 +100,7 @@ void GameData::SaveSettings()
     text += LanguageFile.toUtf8() + '\n';
     if (!replaceFile(settingsFile, text, QIODevice::Text))
         showCriticalAlert(QStringLiteral("Tavni"), QStringLiteral("Error write settings ."));
-    saveColourPatterns();
+    saveColourPatterns(colourPatterns);
 }
 
 void GameData::WriteDefaultSettings()

@@ -13,9 +13,9 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-ConfigDialog::ConfigDialog(int level, int sound, int grid, int music, int volume)
+ConfigDialog::ConfigDialog(int level, int sound, int grid, int music, int volume, int patterns)
 {
-    QGridLayout *controls = buildControls(level, sound, grid, music, volume);
+    QGridLayout *controls = buildControls(level, sound, grid, music, volume, patterns);
 
     auto *closeButton = new QPushButton(tr("Close"));
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -40,7 +40,8 @@ ConfigDialog::ConfigDialog(int level, int sound, int grid, int music, int volume
     setWindowIcon(QIcon(QStringLiteral(":/images/configure.png")));
 }
 
-QGridLayout *ConfigDialog::buildControls(int level, int sound, int grid, int music, int volume)
+QGridLayout *ConfigDialog::buildControls(int level, int sound, int grid, int music, int volume,
+                                          int patterns)
 {
     auto *levelLabel = new QLabel(tr("Game level"));
     auto *easyLabel = new QLabel(tr("Easy"));
@@ -88,7 +89,7 @@ QGridLayout *ConfigDialog::buildControls(int level, int sound, int grid, int mus
     layout->addWidget(langBox, 6, 0);
     // A row of its own below the others, so that no control moves.
     patternsBox = new QCheckBox(tr("Colour patterns"));
-    patternsBox->setChecked(ColourPatterns != 0);
+    patternsBox->setChecked(patterns != 0);
     layout->addWidget(patternsBox, 7, 0, 1, 3);
     return layout;
 }

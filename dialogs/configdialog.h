@@ -18,7 +18,7 @@ class ConfigDialog : public QDialog
 
 public:
     // Arguments as the settings hold them: level 1..5, the three switches 0/1, volume 1..255.
-    ConfigDialog(int level, int sound, int grid, int music, int volume);
+    ConfigDialog(int level, int sound, int grid, int music, int volume, int patterns = 0);
 
     int levelValue() const;
     int volumeValue() const;
@@ -26,7 +26,7 @@ public:
     int soundChecked() const;
     int musicChecked() const;
     int gridChecked() const;
-    // The colour patterns box, ticked at construction as ColourPatterns is set.
+    // The colour patterns box, ticked at construction as patterns is set.
     int patternsChecked() const;
 
 public slots:
@@ -41,7 +41,7 @@ protected:
     void closeEvent(QCloseEvent *) override {}
 
 private:
-    QGridLayout *buildControls(int level, int sound, int grid, int music, int volume);
+    QGridLayout *buildControls(int level, int sound, int grid, int music, int volume, int patterns);
     void fillLanguages();
     // The first entry whose text is name, case included; -1 when there is none.
     int findLanguage(const QString &name) const;

@@ -10,6 +10,23 @@
 #include <QListWidget>
 #include <QPushButton>
 
+QString askProfileName(QWidget *parent, const QString &title, const QString &label)
+{
+    QInputDialog prompt(parent);
+    prompt.setWindowTitle(title);
+    prompt.setLabelText(label);
+    prompt.setTextEchoMode(QLineEdit::Normal);
+    prompt.setTextValue(QDir(QDir::homePath()).dirName());
+    if (!parent->isVisible()) {
+        prompt.ensurePolished(); // its style's margins count in the size being centred
+        prompt.adjustSize();
+        centerOnDesktop(&prompt);
+    }
+    if (prompt.exec() != QDialog::Accepted)
+        return {};
+    return prompt.textValue().left(MaxProfileNameLength);
+}
+
 SelProfile::SelProfile(QWidget *parent)
     : QWidget(parent)
 {
@@ -62,12 +79,9 @@ void SelProfile::endSelection()
 
 void SelProfile::AddNameToList()
 {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Creating new profile"),
-                                               tr("Enter your name:"), QLineEdit::Normal,
-                                               QDir(QDir::homePath()).dirName(), &ok);
-    if (ok && !name.isEmpty())
-        emit AddProfileName(name.left(20));
+    const QString name = askProfileName(this, tr("Creating new profile"), tr("Enter your name:"));
+    if (!name.isEmpty())
+        emit AddProfileName(name);
 }
 
 void SelProfile::DeleteNameFromList()

@@ -6,6 +6,15 @@
 class QListWidget;
 class QPushButton;
 
+// The longest name a profile keeps; longer names are cut.
+constexpr int MaxProfileNameLength = 20;
+
+// Asks for a new profile's name with the given title and label (each caller's own translation),
+// offering the name of the home folder, and returns it cut to MaxProfileNameLength; empty when
+// the player cancels or enters nothing. While parent is not on screen the prompt stands in the
+// middle of the desktop instead of over it.
+QString askProfileName(QWidget *parent, const QString &title, const QString &label);
+
 // Shows the profile names and reports the player's choices through its signals; the main
 // window owns the profiles, carries out each request and refills the list afterwards.
 class SelProfile : public QWidget
@@ -37,9 +46,8 @@ protected slots:
     void DeleteNameFromList();
 
 protected:
-    // A mend: the title bar's close button and Escape used to leave the game with no valid
-    // profile when none was selected yet, or after the selected one was deleted. While a
-    // selection is required they now end the dialog as OK does.
+    // The title bar's close button and Escape hide the dialog; while a selection is required
+    // they end it as OK does, so that the game never goes on without a valid profile.
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -26,7 +26,7 @@ void SPicture::paintEvent(QPaintEvent *event)
             painter.setBrush(QBrush(colour));
             painter.setPen(colour);
             painter.drawRect(20 * c, 20 * r, 20, 20);
-            if (ColourPatterns != 0)
+            if (patterns)
                 paintPatternSquare(painter, QPoint(20 * c, 20 * r), 20, colour);
         }
     }

@@ -15,18 +15,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QTimer>
 #include <QToolBar>
 
 namespace {
-
-constexpr int MaxNameLength = 20;
 
 // The toolbar shows its icons at 64 pixels. The player picture is drawn at 32 for the menu
 // screen, so the toolbar also takes its double-size version rather than stretching it.
@@ -48,20 +44,40 @@ Window::Window(QWidget *parent)
 {
     setMouseTracking(true);
     new TransientParenting(this);
+    LoadPlayerData();
+    InitSound();
+    if (MusicOn) {
+        PlayAdjacent(+1);
+        StartMusicPoll();
+    }
+    BuildBoard();
+    CreateActions();
+    setWindowTitle(tr("Tavni"));
+    CreateSecondaryWindows();
+    ApplyColourPatterns();
+    // Minimise but no maximise, and the window keeps its close button: with the minimise hint
+    // alone, window managers that honour the hints drop the close button from the title bar.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    ChooseProfile();
+    FixMenuSize();
+    centerOnDesktop(this);
+    RefreshProfileList();
+}
 
+void Window::LoadPlayerData()
+{
     store = new GameData(QStringLiteral("game.dat"));
     store->LoadSettings();
     store->LoadProfiles();
     store->LoadBestResults();
     store->ScanMusic();
+}
 
-    song = nullptr;
-    InitSound();
-    if (MusicOn) {
-        PlayNext();
-        StartMusicPoll();
-    }
-
+// The toolbar over the board widget, which sits in a one-pixel box.
+void Window::BuildBoard()
+{
     toolBar = new QToolBar(this);
     toolBar->setWindowTitle(tr("Main toolbar"));
     toolBar->setIconSize(QSize(64, 64));
@@ -86,31 +102,26 @@ Window::Window(QWidget *parent)
     layout->addWidget(renderArea, 0);
     frame->setLayout(layout);
     setCentralWidget(frame);
+}
 
-    CreateActions();
-    setWindowTitle(tr("Tavni"));
-
-    configDialog = new ConfigDialog(store->gameLevel, SoundOn, DrawGrid, MusicOn, MasterVolume);
+// The secondary windows have no Qt parent; the main window owns and deletes them.
+void Window::CreateSecondaryWindows()
+{
+    configDialog = new ConfigDialog(store->gameLevel, SoundOn, DrawGrid, MusicOn, MasterVolume,
+                                    store->colourPatterns);
     selProfile = new SelProfile(nullptr);
     connect(selProfile, &SelProfile::EndProfileSelect, this, &Window::SetProfile);
     connect(selProfile, &SelProfile::AddProfileName, this, &Window::AddProfileName_slot);
     connect(selProfile, &SelProfile::DeleteName, this, &Window::DeleteProfileName_slot);
-
-    FixMenuSize();
-    ChooseProfile();
-
     preview = new SPicture(nullptr);
     top10 = new Top10(nullptr);
     about = new AboutW(nullptr);
+}
 
-    // Minimise but no maximise, and the window keeps its close button: with the minimise hint
-    // alone, window managers that honour the hints drop the close button from the title bar.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    FixMenuSize();
-    centerOnDesktop(this);
-    RefreshProfileList();
+void Window::ApplyColourPatterns()
+{
+    renderArea->board.colourPatterns = store->colourPatterns != 0;
+    preview->patterns = store->colourPatterns != 0;
 }
 
 Window::~Window()
@@ -169,17 +180,8 @@ void Window::ChooseProfile()
     if (store->profileCount == 0) {
         // The window is not shown yet, so the prompt is centred on the desktop rather than
         // over it (a window manager would otherwise put it in a corner).
-        QInputDialog prompt(this);
-        prompt.setWindowTitle(tr("Creating new profile"));
-        prompt.setLabelText(tr("Enter your name:"));
-        prompt.setTextEchoMode(QLineEdit::Normal);
-        prompt.setTextValue(QDir(QDir::homePath()).dirName());
-        prompt.ensurePolished(); // its style's margins count in the size being centred
-        prompt.adjustSize();
-        centerOnDesktop(&prompt);
-        const bool ok = prompt.exec() == QDialog::Accepted;
-        const QString text = prompt.textValue();
-        store->AddProfile(ok && !text.isEmpty() ? text.left(MaxNameLength) : QStringLiteral("User"));
+        const QString name = askProfileName(this, tr("Creating new profile"), tr("Enter your name:"));
+        store->AddProfile(name.isEmpty() ? QStringLiteral("User") : name);
         SetProfile(CurrentProfile);
     } else if (CurrentProfile < 0) {
         SelectProfile();
@@ -210,10 +212,10 @@ void Window::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-        PlayPrev();
+        PlayAdjacent(-1);
         break;
     case Qt::Key_Right:
-        PlayNext();
+        PlayAdjacent(+1);
         break;
     case Qt::Key_Up:
         ChangeVolume(15);

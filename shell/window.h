@@ -2,12 +2,15 @@
 // music, and the secondary windows.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
 class AboutW;
 class QAction;
+struct BestResult;
 class ConfigDialog;
 class GameData;
+class QListWidget;
 class QTimer;
 class QToolBar;
 class RenderArea;
@@ -48,12 +51,18 @@ private slots:
     void ShowPreview();
     void ShowTop10();
     void ShowAbout();
-    void PlayNext();
-    void PlayPrev();
     void PlayListTime();
 
 private:
+    void LoadPlayerData();
+    void BuildBoard();
+    void CreateSecondaryWindows();
+    // Hands the stored Colour patterns option to the board and the preview.
+    void ApplyColourPatterns();
     void InitSound();
+    // Moves through the playlist by direction (+1 next, -1 previous), wrapping at either end,
+    // and plays the song reached. Without songs only CurrentSong moves.
+    void PlayAdjacent(int direction);
     void PlaySong();
     void SetMusicVolume(int volume);
     void StartMusicPoll();
@@ -66,6 +75,8 @@ private:
     int frameRight() const;
     void RefreshProfileList();
     void FillBestResults();
+    void FillBestList(QListWidget *list, const QString &valueTitle, const QList<BestResult> &results,
+                      int BestResult::*value, const QString &unit);
     bool NeedsProfileChoice() const;
 
     RenderArea *renderArea;

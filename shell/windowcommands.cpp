@@ -33,13 +33,14 @@ void Window::optionsA()
     // The poll runs whenever Music is on; it also brings back a song the options stopped.
     if (MusicOn) {
         if (!song)
-            PlayNext();
+            PlayAdjacent(+1);
         StartMusicPoll();
     } else if (song) {
         FMUSIC_StopSong(song);
     }
     DrawGrid = configDialog->gridChecked();
-    ColourPatterns = configDialog->patternsChecked();
+    store->colourPatterns = configDialog->patternsChecked();
+    ApplyColourPatterns();
     store->SaveSettings();
     renderArea->RedrawBoard(true, 0, 0, 0, 0);
     renderArea->repaint();
@@ -154,23 +155,20 @@ void Window::ShowAbout()
 // The rows are built here, so their texts belong to the main window's translations.
 void Window::FillBestResults()
 {
-    QListWidget *classic = top10->classicTab->list;
-    classic->clear();
-    classic->addItem(tr("Name") + QStringLiteral("    ") + tr("Time"));
-    for (int i = 0; i < 10 && i < store->classicTop.size(); ++i) {
-        const BestResult &entry = store->classicTop[i];
-        classic->addItem((QStringLiteral("%1. ") + entry.name + QStringLiteral("  %2 ") + tr("sec."))
-                             .arg(i + 1)
-                             .arg(entry.time));
-    }
+    FillBestList(top10->classicTab->list, tr("Time"), store->classicTop, &BestResult::time, tr("sec."));
+    FillBestList(top10->puzzleTab->list, tr("Score"), store->puzzleTop, &BestResult::score, QString());
+}
 
-    QListWidget *puzzle = top10->puzzleTab->list;
-    puzzle->clear();
-    puzzle->addItem(tr("Name") + QStringLiteral("    ") + tr("Score"));
-    for (int i = 0; i < 10 && i < store->puzzleTop.size(); ++i) {
-        const BestResult &entry = store->puzzleTop[i];
-        puzzle->addItem((QStringLiteral("%1. ") + entry.name + QStringLiteral("  %2 "))
-                            .arg(i + 1)
-                            .arg(entry.score));
+// A title row, then "place. name  value unit" for each of the ten places that is held.
+void Window::FillBestList(QListWidget *list, const QString &valueTitle, const QList<BestResult> &results,
+                          int BestResult::*value, const QString &unit)
+{
+    list->clear();
+    list->addItem(tr("Name") + QStringLiteral("    ") + valueTitle);
+    for (int i = 0; i < BestResultPlaces && i < results.size(); ++i) {
+        const BestResult &entry = results[i];
+        list->addItem((QStringLiteral("%1. ") + entry.name + QStringLiteral("  %2 ") + unit)
+                          .arg(i + 1)
+                          .arg(entry.*value));
     }
 }

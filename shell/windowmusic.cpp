@@ -33,7 +33,6 @@ void Window::InitSound()
         showSoundError(QString::fromLatin1(FMOD_ErrorString(FSOUND_GetError())));
         MusicOn = 0;
     }
-    song = nullptr;
     CurrentSong = -1;
 }
 
@@ -46,31 +45,17 @@ void Window::StartMusicPoll()
     musicTimer->start(1000);
 }
 
-void Window::PlayNext()
+void Window::PlayAdjacent(int direction)
 {
-    int next = CurrentSong + 1;
+    int next = CurrentSong + direction;
     const int count = int(store->musicFiles.size());
     if (count == 0) {
         CurrentSong = next;
         return;
     }
     if (next < 0 || next > count - 1)
-        next = 0;
+        next = direction > 0 ? 0 : count - 1;
     CurrentSong = next;
-    PlaySong();
-}
-
-void Window::PlayPrev()
-{
-    int previous = CurrentSong - 1;
-    const int count = int(store->musicFiles.size());
-    if (count == 0) {
-        CurrentSong = previous;
-        return;
-    }
-    if (previous < 0 || previous > count - 1)
-        previous = count - 1;
-    CurrentSong = previous;
     PlaySong();
 }
 
@@ -105,7 +90,7 @@ void Window::PlayListTime()
     if (!MusicOn || !song)
         return;
     if (FMUSIC_IsFinished(song)) {
-        PlayNext();
+        PlayAdjacent(+1);
     } else if (!FMUSIC_IsPlaying(song)) {
         FMUSIC_PlaySong(song);
         SetMusicVolume(MasterVolume);

@@ -1,54 +1,79 @@
-// The puzzle core: reading level files, turning and scrambling the board, and painting it.
+// The puzzle core: the shipped levels, reading level files, turning and scrambling the board,
+// and painting it, the colour patterns included.
 #include "alertrecorder.h"
 #include "board.h"
 #include "cellpalette.h"
 #include "globals.h"
 #include "levelfiles.h"
+#include "playerfolder.h"
 #include "random.h"
+#include "series.h"
 
+#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
-#include <random>
+#include <set>
 
 namespace {
 
 const QStringList classicRows = {"0,1,2", "3,4,5", "6,7,8"};
-const QStringList holedRows = {"11,1,1,11", "2,3,3,2", "2,11,4,2", "1,5,5,11"}; // 12 cells
+const QStringList holedRows = {"11,1,1,11", "2,3,3,2", "2,11,4,2", "1,5,5,11"};
+const QString pieceChars = "0123456789#."; // a piece value as art: 10 a wall piece, 11 none
 
-QList<int> script; // raw random values, replayed in a loop
-int draws = 0;
-int scriptedValue()
-{
-    return script[draws++ % script.size()];
-}
+int draws = 0; // made by countedRand, the random source of the scrambling test
+int countedRand() { ++draws; return std::rand(); }
 
-// The sizes, piece count and piece map of a board.
-QList<int> contents(const Board &b)
+// Paints on a white picture, side pixels square, antialiased: RGB32 is the format that cells
+// paste their shapes onto, others they draw on directly. Returned as RGB32.
+QImage paint(const std::function<void(QPainter &)> &draw, int side = 260, QImage::Format format = QImage::Format_RGB32)
 {
-    return QList<int>{b.columns, b.rows, b.mapColumns, b.mapRows, b.pieceCount}
-        + QList<int>(b.pieceMap.begin(), b.pieceMap.end());
-}
-
-// Paints on a white 260 x 260 picture and reads count pixels from `from` on in steps of `step`,
-// one character each: the colour's value, '.' for white, '?' for any other.
-QString painted(const std::function<void(QPainter &)> &draw, QPoint from, QPoint step, int count)
-{
-    QImage image(260, 260, QImage::Format_RGB32);
+    QImage image(side, side, format);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     draw(painter);
     painter.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Reads count pixels of a painting from `from` on in steps of `step`, one character each: the
+// colour's value, '.' for white, '?' for any other.
+QString painted(const std::function<void(QPainter &)> &draw, QPoint from, QPoint step, int count)
+{
+    const QImage image = paint(draw);
     QString text;
-    for (QPoint p = from; text.size() < count; p += step) {
-        const QColor colour = image.pixelColor(p);
-        const auto value = std::find(cellPalette, cellPalette + 10, colour) - cellPalette;
-        text += colour == Qt::white ? '.' : "0123456789?"[value];
-    }
+    for (QPoint p = from; text.size() < count; p += step)
+        text += image.pixelColor(p) == Qt::white ? '.' : "0123456789?"[std::find(cellPalette, cellPalette + 10, image.pixelColor(p)) - cellPalette];
     return text;
+}
+
+constexpr int Side = 36; // a cell whose patterns have their smallest unit, 3 pixels
+
+// A cell at (Side, row * Side), its inner pieces the colour of its box but for the top one, and
+// no outer piece but the bottom one, drawn with its patterns.
+QImage drawn(int row, const QColor &box, const QColor &innerTop, const QColor &outerBottom, QImage::Format format)
+{
+    Cell cell;
+    cell.x = Side;
+    cell.y = row * Side;
+    cell.size = Side;
+    cell.diag = int(std::sqrt(2.0) * Side);
+    cell.boxColour = box;
+    std::fill_n(cell.inner, 4, box);
+    cell.inner[Cell::Top] = innerTop;
+    std::fill_n(cell.outer, 4, cellPalette[NoPiece]);
+    cell.outer[Cell::Bottom] = outerBottom;
+    return paint([&](QPainter &painter) { cell.draw(painter, true); }, 3 * Side, format);
+}
+
+// A pixel of a patterned shape: '.' its plain colour, '#' black ink, 'o' white ink, '?' any other.
+char ink(QRgb pixel, const QColor &colour)
+{
+    return pixel == colour.rgb() ? '.' : pixel == qRgb(0, 0, 0) ? '#' : pixel == qRgb(255, 255, 255) ? 'o' : '?';
 }
 
 } // namespace
@@ -58,220 +83,231 @@ class BoardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void readsLevelFile_data();
-    void readsLevelFile();
-    void turns();
-    void shuffleTurns();
-    void painting();
-};
-
-void BoardTest::readsLevelFile_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QList<int>>("expected"); // contents() after reading; none for a bad file
-    QTest::addColumn<QString>("complaint");
-    // A 3 x 2 level: each value sits in its cell's centre and four edge middles, 11 elsewhere.
-    QList<int> small = {5, 4, 15, 12, 5}, map(15 * 12, 11);
-    const int values[] = {1, 2, 11, 4, 5, 6};
-    for (int i = 0; i < 6; ++i) {
-        for (int offset : {0, -15, 15, -1, 1})
-            map[(3 * (i / 3) + 4) * 15 + 3 * (i % 3) + 4 + offset] = values[i];
-    }
-    const auto row = [](const char *name, const QByteArray &text, const QList<int> &expected,
-                        const char *complaint = "is damaged") {
-        QTest::newRow(name) << text << expected << QString::fromLatin1(complaint);
-    };
-    row("LF", "1\n1\n3,2\n1,2,11,4,5,6\n", small + map, "");
-    row("CR LF, trailing comma", "1\r\n1\r\n3,2\r\n1,2,11,4,5,6,", small + map, "");
-    row("extras", "7\r\n4\r\n3,2,9\r\n1,2,11,4,5,6,7,x,\r\n11\r\n", small + map, "");
-    row("hollow", "1\r\n1\r\n1,2\r\n11,11,", QList<int>{3, 4, 9, 12, 0} + QList<int>(108, 11), "");
-    row("empty", "", {});
-    row("binary", QByteArray("\x00\xff\x01\r\n\x80", 6), {});
-    row("three lines", "1\r\n1\r\n2,1\r\n", {});
-    row("one size field", "1\r\n1\r\n2\r\n1,2", {});
-    row("width 0", "1\r\n1\r\n0,1\r\n1,", {});
-    row("height 65", "1\r\n1\r\n1,65\r\n" + QByteArray("1,").repeated(65), {});
-    row("value short", "1\r\n1\r\n2,2\r\n1,2,3,", {});
-    row("value 12", "1\r\n1\r\n2,1\r\n1,12", {});
-    row("value -1", "1\r\n1\r\n2,1\r\n-1,1", {});
-    row("missing", "", {}, "not exists");
-}
-
-void BoardTest::readsLevelFile()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QList<int>, expected);
-    QFETCH(QString, complaint);
-    QTemporaryDir dir;
-    AlertRecorder alerts;
-    Board board;
-    loadRows(board, {"1,2", "3,4"});
-    const QList<int> before = contents(board);
-    const QString path = dir.filePath(QStringLiteral("level.map"));
-    if (complaint != QLatin1String("not exists"))
-        writeFile(dir, QStringLiteral("level.map"), text);
-    board.load(path);
-    QStringList boxes;
-    for (const RecordedAlert &alert : alerts.alerts())
-        boxes << alert.title + ':' + alert.text;
-    QCOMPARE(boxes.join(QLatin1Char('|')),
-             complaint.isEmpty() ? QString() : "Tavni: file " + path + "\n\n " + complaint);
-    // A file that is not read leaves the previous level as it was.
-    QCOMPARE(contents(board), complaint.isEmpty() ? expected : before);
-}
-
-void BoardTest::turns()
-{
-    Board board;
-    loadRows(board, holedRows);
-    board.rotateLeft(2, 1);
-    board.rotateRight(2, 1);
-    QVERIFY(board.isSolved()); // a holed board is won again once its turns are undone
-    const std::vector<int> pieces = board.pieceMap;
-    std::mt19937 random(2024);
-    for (int i = 0; i < 300; ++i) {
-        const int r = 1 + int(random() % 4), c = 1 + int(random() % 4);
-        const std::vector<int> start = board.pieceMap;
-        // A left turn undone by a right one, then four left turns: all back in place.
-        board.rotateLeft(r, c);
-        board.rotateRight(r, c);
-        for (int k = 0; k < 4; ++k)
-            board.rotateLeft(r, c);
-        QCOMPARE(board.pieceMap, start);
-        random() % 2 ? board.rotateLeft(r, c) : board.rotateRight(r, c);
-    }
-    QVERIFY(std::is_permutation(pieces.begin(), pieces.end(), board.pieceMap.begin()));
-    QVERIFY(!board.isSolved());
-    // Inner colours show the cell's own edge middles, outer ones the neighbours' facing middles.
-    const int dr[] = {-1, 0, 1, 0}, dc[] = {0, 1, 0, -1}; // top, right, bottom, left
-    for (int i = 0; i < 4 * 16; ++i) { // each edge of each cell of the 4 x 4 level
-        const int r = 1 + i / 16, c = 1 + i / 4 % 4, e = i % 4;
-        const int edgeMiddle = (3 * r + 1 + dr[e]) * board.mapColumns + 3 * c + 1 + dc[e];
-        const Cell &cell = board.cells[r * 6 + c], &next = board.cells[(r + dr[e]) * 6 + c + dc[e]];
-        QCOMPARE(cell.inner[e], cellPalette[board.pieceMap[edgeMiddle]]);
-        QCOMPARE(cell.outer[e], next.inner[(e + 2) % 4]);
-    }
-    // Turns on the ring, on holes and off the board change nothing.
-    const std::vector<int> scrambled = board.pieceMap;
-    for (const QPoint &p : {QPoint(0, 0), QPoint(5, 2), QPoint(2, 5), QPoint(1, 1), QPoint(3, 2),
-                            QPoint(-1, 3), QPoint(3, 99)})
-        board.rotateLeft(p.x(), p.y());
-    QCOMPARE(board.pieceMap, scrambled);
-
-    // On the classic board the wall piece above (1, 1) goes to its left, the one on its left
-    // down into (2, 1), and the lens on its right edge up to the top edge.
-    loadRows(board, classicRows);
-    board.rotateLeft(1, 1);
-    const auto at = [&](int r, int c) { return board.pieceMap[r * board.mapColumns + c]; };
-    QCOMPARE((QList<int>{at(4, 2), at(6, 4), at(2, 4), at(4, 6)}), (QList<int>{10, 10, 1, 3}));
-    QVERIFY(!board.isSolved());
-    std::vector<QColor> colours;
-    int width = 0, height = 0;
-    board.boxColours(colours, width, height);
-    QCOMPARE(QSize(width, height), QSize(3, 3));
-    QCOMPARE(colours, std::vector<QColor>(cellPalette, cellPalette + 9));
-    board.setCellSize(46);
-    board.layout();
-    const Cell &cell = board.cells[6];
-    QCOMPARE((QList<int>{board.margin, cell.x, cell.y, cell.diag}), (QList<int>{33, 33, 33, 65}));
-
-    // Black wall pieces (10) pushed into black cells (9) leave them complete.
-    Board grey;
-    loadRows(board, {"9,0,9"});
-    loadRows(grey, {"8,0,8"});
-    board.rotateLeft(1, 2);
-    grey.rotateLeft(1, 2);
-    QVERIFY(board.isSolved() && !grey.isSolved());
-}
-
-void BoardTest::shuffleTurns()
-{
-    // Classic: direction (1 clockwise), row, column. Puzzle: row and column, again while they
-    // name a hole, then direction. Turns: +rc clockwise, -rc anticlockwise, in a loop.
-    const QStringList striped = {"8,0,7,0,8", "7,8,0,8,7", "8,0,7,0,8"}; // 15 cells: 11 turns
-    const struct {
-        QStringList level;
-        int mode, gameLevel;
-        QList<int> values, turns;
-        int turnCount, drawCount;
-    } games[] = {{classicRows, 1, 3, {0, 1, 2, 1, 2, 0}, {23, -31}, 18, 54},
-                 {striped, 2, 5, {2, 1, 1, 0, 2, 0}, {-32, 13}, 55, 165},
-                 {holedRows, 2, 1, {0, 0, 1, 2, 0}, {23}, 9, 45},
-                 {classicRows, 0, 5, {0}, {}, 0, 0},
-                 {{"11,11", "11,4"}, 2, 5, {0}, {}, 0, 0}};
-    for (const auto &game : games) {
-        Board board;
-        loadRows(board, game.level);
-        board.mode = game.mode;
-        Board expected = board;
-        for (int i = 0; i < game.turnCount; ++i) {
-            const int turn = game.turns[i % game.turns.size()];
-            if (turn > 0)
-                expected.rotateRight(turn / 10, turn % 10);
-            else
-                expected.rotateLeft(-turn / 10, -turn % 10);
+    // The levels compiled into the game: as many boards as the series plays, none repeating
+    // another. That each is a fair puzzle, tst_regression checks of the level files.
+    void catalogueHoldsTheSeries()
+    {
+        const QString path = QStringLiteral(":/levels/levels%1/%2.map");
+        std::set<std::pair<int, std::vector<int>>> pictures;
+        for (int level = 1; level <= SeriesLevels + 1; ++level) {
+            int boards = 0;
+            for (Board board; QFile::exists(path.arg(level).arg(boards + 1)); ++boards) {
+                board.load(path.arg(level).arg(boards + 1));
+                QVERIFY2(pictures.insert({board.columns, board.pieceMap}).second, qPrintable(path.arg(level).arg(boards + 1) + " repeats"));
+            }
+            // Level 5 holds one board more than the series plays.
+            QCOMPARE(boards, subLevelCount(level) + (level == SeriesLevels ? 1 : 0));
         }
-        GameLevel = game.gameLevel;
-        script = game.values;
-        draws = 0;
-        setRandomSource(&scriptedValue);
-        board.shuffle();
-        setRandomSource(nullptr);
-        QCOMPARE(draws, game.drawCount);
-        QCOMPARE(board.pieceMap, expected.pieceMap);
-        QCOMPARE(board.isSolved(), game.turnCount == 0);
+        QFile classic(QStringLiteral(":/levels/classic.map"));
+        QVERIFY(classic.open(QIODevice::ReadOnly) && classic.readAll() == "1\r\n1\r\n3,3\r\n0,1,2,3,4,5,6,7,8");
     }
-    GameLevel = 0;
-}
 
-void BoardTest::painting()
-{
-    // A 60-pixel cell at (40, 40), down its middle: the outer piece from y = 28, the edge at 40,
-    // the inner piece to 52, the square; along its diagonal the corners hold no piece.
-    Cell cell;
-    cell.x = cell.y = 40;
-    cell.boxColour = cellPalette[0];
-    std::fill_n(cell.inner, 4, cellPalette[1]);
-    std::fill_n(cell.outer, 4, cellPalette[5]);
-    const auto square = [&](QPainter &painter) { cell.draw(painter); };
-    QCOMPARE(painted(square, {70, 26}, {0, 4}, 23), QStringLiteral(".555111000000000111555."));
-    QCOMPARE(painted(square, {26, 70}, {4, 0}, 23), QStringLiteral(".555111000000000111555."));
-    QCOMPARE(painted(square, {24, 24}, {7, 7}, 12), QStringLiteral("...00000000."));
+    // What the replay of damaged files (tst_regression) does not see: which box a file that
+    // is not read raises, that it leaves the previous level as it was, and what the reader
+    // skips in a file it reads.
+    void readsLevelFile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("complaint"); // none for a file read as the level 1,2,11 / 4,5,6
+        QTest::newRow("extras") << QByteArray("7\r\n4\r\n3,2,9\r\n1,2,11,4,5,6,7,x,\r\n11\r\n") << "";
+        QTest::newRow("width 0") << QByteArray("1\r\n1\r\n0,1\r\n1,") << "is damaged";
+        QTest::newRow("value short") << QByteArray("1\r\n1\r\n2,2\r\n1,2,3,") << "is damaged";
+        QTest::newRow("missing") << QByteArray() << "not exists";
+    }
 
-    // A hole between two playing cells shows one bar, 120 x 60 at (10, 100).
-    Board board;
-    loadRows(board, {"0", "11", "1"});
-    const auto hole = [&](QPainter &painter) { board.cells[7].draw(painter); };
-    QCOMPARE(painted(hole, {2, 130}, {5, 0}, 28), ".." + QString(24, '9') + "..");
-    QCOMPARE(painted(hole, {70, 92}, {0, 5}, 16), ".." + QString(12, '9') + "..");
+    void readsLevelFile()
+    {
+        QFETCH(QByteArray, text); QFETCH(QString, complaint);
+        PlayerFolder folder;
+        AlertRecorder alerts;
+        Board board, expected;
+        loadRows(board, {"1,2", "3,4"});
+        loadRows(expected, complaint.isEmpty() ? QStringList{"1,2,11", "4,5,6"} : QStringList{"1,2", "3,4"});
+        if (!text.isNull())
+            folder.write("level.map", text);
+        board.load("level.map");
+        board.build();
+        QStringList boxes;
+        for (const RecordedAlert &alert : alerts.alerts())
+            boxes << alert.title + ':' + alert.text;
+        QCOMPARE(boxes, complaint.isEmpty() ? QStringList() : QStringList("Tavni: file level.map\n\n " + complaint));
+        QVERIFY(board.columns == expected.columns && board.pieceCount == expected.pieceCount && board.pieceMap == expected.pieceMap);
+    }
 
-    // Around a board without holes the walls make a frame 30 px thick, 10 px inside the edges
-    // (a turn and its undo bring the black wall pieces onto the bars).
-    loadRows(board, classicRows);
-    board.mode = 1;
-    board.rotateLeft(1, 1);
-    board.rotateRight(1, 1);
-    const auto all = [&](QPainter &painter) { board.drawAll(painter); };
-    QCOMPARE(painted(all, {1, 130}, {6, 0}, 44), "..99999333333333344444444445555555555999" "99..");
-    QCOMPARE(painted(all, {130, 1}, {0, 6}, 44), "..99999111111111144444444447777777777999" "99..");
+    void turnMovesTheLensesAround()
+    {
+        // Rows 2 to 6 and columns 2 to 9 of a 2 x 2 level's piece map, around cell (1, 1): its inner
+        // pieces 1 (top), 2, 4, 6, and the outer pieces facing them 0 (top), 3, 5, 7. Each lens
+        // moves whole to the next edge.
+        const QStringList art[5] = {
+            // start    after a left turn  after a right turn
+            {"..0..#..", "..3..#..", "..7..#.."},
+            {"..1..2..", "..2..2..", "..6..2.."},
+            {"7682322#", "0184522#", "5481022#"},
+            {"..4..2..", "..6..2..", "..2..2.."},
+            {"..5..4..", "..7..4..", "..3..4.."},
+        };
+        for (int turn : {1, 2}) {
+            Board board;
+            loadRows(board, {"1,2", "3,4"});
+            const auto at = [&](int r, int c) -> int & { return board.pieceMap[(r + 2) * board.mapColumns + c + 2]; };
+            for (int i = 0; i < 40; ++i)
+                at(i / 8, i % 8) = pieceChars.indexOf(art[i / 8][0][i % 8]);
+            turn == 1 ? board.rotateLeft(1, 1) : board.rotateRight(1, 1);
+            for (int i = 0; i < 40; ++i)
+                QVERIFY2(pieceChars[at(i / 8, i % 8)] == art[i / 8][turn][i % 8], qPrintable(QString::number(i)));
+            // The cell shows the pieces: its own edge middles inside, the neighbours' outside.
+            const Cell &cell = board.cells[board.columns + 1];
+            const QPoint edges[] = {{1, 2}, {2, 3}, {3, 2}, {2, 1}, {0, 2}, {2, 4}, {4, 2}, {2, 0}};
+            for (int e = 0; e < 8; ++e)
+                QCOMPARE(e < 4 ? cell.inner[e] : cell.outer[e - 4], cellPalette[at(edges[e].x(), edges[e].y())]);
+        }
+    }
 
-    // block around (1, 1) draws cells (1..2, 1..2) with their outer pieces, and no others.
-    const auto block = [&](QPainter &painter) { board.drawBlock(painter, 1, 1, 3, 3); };
-    QCOMPARE(painted(block, {1, 70}, {6, 0}, 35), ".....990000000000111111111122......");
-    QCOMPARE(painted(block, {70, 1}, {0, 6}, 35), ".....990000000000333333333366......");
+    void turnsSpareHolesAndWalls()
+    {
+        // Turns on the ring, on holes and off the board change nothing.
+        Board board;
+        loadRows(board, holedRows);
+        const std::vector<int> solved = board.pieceMap;
+        for (const QPoint &p : {QPoint(0, 0), QPoint(5, 2), QPoint(2, 5), QPoint(1, 1), QPoint(3, 2), QPoint(-1, 3), QPoint(3, 99)})
+            board.rotateLeft(p.x(), p.y());
+        QCOMPARE(board.pieceMap, solved);
 
-    // Lens outlines only with DrawGrid on: the top lens of (1, 1) reaches 12 px into the cell.
-    DrawGrid = 1;
-    QCOMPARE(painted(all, {70, 52}, {}, 1) + painted(block, {70, 52}, {}, 1), "??");
-    DrawGrid = 0;
-    QCOMPARE(painted(all, {70, 52}, {}, 1), "0");
+        // Black wall pieces (10) pushed into black cells (9) leave them complete.
+        Board grey;
+        loadRows(board, {"9,0,9"});
+        loadRows(grey, {"8,0,8"});
+        board.rotateLeft(1, 2);
+        grey.rotateLeft(1, 2);
+        QVERIFY(board.isSolved() && !grey.isSolved());
+        // The target picture: every cell's box colour, row by row.
+        std::vector<QColor> colours;
+        int width = 0, height = 0;
+        loadRows(board, classicRows);
+        board.boxColours(colours, width, height);
+        QVERIFY(width == 3 && height == 3 && colours == std::vector<QColor>(cellPalette, cellPalette + 9));
+    }
 
-    // Nothing without a game.
-    board.mode = 0;
-    const auto both = [&](QPainter &painter) { all(painter); block(painter); };
-    QCOMPARE(painted(both, {1, 1}, {6, 6}, 43) + painted(both, {1, 130}, {6, 0}, 43),
-             QString(86, '.'));
-}
+    void scramblingShufflesByGameLevel()
+    {
+        // No game, the classic and the puzzle game, with and without holes, and holes only.
+        const struct { QStringList level; GameMode mode; } games[] = {{classicRows, NoGame}, {classicRows, ClassicGame},
+            {{"8,0,7,0,8", "7,8,0,8,7"}, PuzzleGame}, {holedRows, PuzzleGame}, {{"11,11", "11,4"}, PuzzleGame}};
+        setRandomSource(&countedRand);
+        for (const auto &game : games) {
+            int drawsAtLevel1 = 0;
+            for (GameLevel = 1; GameLevel <= 5; ++GameLevel) {
+                Board board;
+                loadRows(board, game.level);
+                board.mode = game.mode;
+                const Board solved = board;
+                draws = 0;
+                board.shuffle();
+                drawsAtLevel1 = GameLevel == 1 ? draws : drawsAtLevel1;
+                const bool turned = game.mode != NoGame && solved.pieceCount > 1;
+                QVERIFY(std::is_permutation(solved.pieceMap.begin(), solved.pieceMap.end(), board.pieceMap.begin()));
+                QCOMPARE(board.isSolved(), !turned);
+                // On a board without holes every turn takes as many draws: the game level
+                // multiplies the turns.
+                if (!game.level.join(',').contains("11"))
+                    QVERIFY(draws == GameLevel * drawsAtLevel1 && (draws > 0) == turned);
+            }
+        }
+        setRandomSource(nullptr);
+        GameLevel = 0;
+    }
+
+    void painting()
+    {
+        // A 60-pixel cell at (40, 40), down its middle: the outer piece from y = 28, the edge at 40,
+        // the inner piece to 52, the square; along its diagonal the corners hold no piece.
+        Cell cell;
+        cell.x = cell.y = 40;
+        cell.boxColour = cellPalette[0];
+        std::fill_n(cell.inner, 4, cellPalette[1]);
+        std::fill_n(cell.outer, 4, cellPalette[5]);
+        const auto square = [&](QPainter &painter) { cell.draw(painter); };
+        QCOMPARE(painted(square, {70, 26}, {0, 4}, 23) + painted(square, {26, 70}, {4, 0}, 23) + painted(square, {24, 24}, {7, 7}, 12),
+                 ".555111000000000111555..555111000000000111555....00000000.");
+        // Its grid: each lens outlined by two arcs, 12 px either side of the edge.
+        const auto grid = [&](QPainter &painter) { cell.drawGrid(painter); };
+        const QString lenses = "....??" + QString(22, '.') + "??" + QString(34, '.') + "??" + QString(22, '.') + "??";
+        QCOMPARE(painted(grid, {70, 23}, {0, 1}, 90) + painted(grid, {23, 70}, {1, 0}, 90), lenses + lenses);
+
+        // Around a board the walls make a frame 30 px thick, 10 px inside the edges (a turn and its
+        // undo bring the black wall pieces onto the bars).
+        Board board;
+        loadRows(board, classicRows);
+        board.mode = ClassicGame;
+        board.rotateLeft(1, 1);
+        board.rotateRight(1, 1);
+        const auto all = [&](QPainter &painter) { board.drawAll(painter); };
+        QCOMPARE(painted(all, {1, 130}, {6, 0}, 44) + painted(all, {130, 1}, {0, 6}, 44),
+                 "..9999933333333334444444444555555555599999.." "..9999911111111114444444444777777777799999..");
+
+        // block around (1, 1) draws cells (1..2, 1..2) with their outer pieces, and no others.
+        const auto block = [&](QPainter &painter) { board.drawBlock(painter, 1, 1, 3, 3); };
+        QCOMPARE(painted(block, {1, 70}, {6, 0}, 35) + painted(block, {70, 1}, {0, 6}, 35),
+                 ".....990000000000111111111122......" ".....990000000000333333333366......");
+
+        // Lens outlines only with DrawGrid on: the top lens of (1, 1) reaches 12 px into the cell.
+        DrawGrid = 1;
+        QCOMPARE(painted(all, {70, 52}, {}, 1) + painted(block, {70, 52}, {}, 1), "??");
+        DrawGrid = 0;
+        QCOMPARE(painted(all, {70, 52}, {}, 1), "0");
+
+        // Nothing without a game.
+        board.mode = NoGame;
+        const auto both = [&](QPainter &painter) { all(painter); block(painter); };
+        QCOMPARE(painted(both, {1, 1}, {6, 6}, 43) + painted(both, {1, 130}, {6, 0}, 43), QString(86, '.'));
+    }
+
+    // Colour patterns: each colour of a box and of a piece shows its own pattern, pixel for
+    // pixel, in its own ink, whichever cell draws it; black stays plain. 12 x 6 pixels inside
+    // the box of each colour, 0 to 4 above 5 to 9, inked "#" black or "o" white: a square grid,
+    // staggered dots, rows, columns, crossing diagonals, waves, "/" and "\" stripes, checks, and
+    // nothing on black.
+    void everyColourHasItsPattern()
+    {
+        const QStringList expected = {
+            "############ .#.....#.... ############ #..#..#..#.. ##.##....##.",
+            "#.....#..... ###...###... ............ #..#..#..#.. .###......##",
+            "#.....#..... .#.....#.... ............ #..#..#..#.. .###......##",
+            "#.....#..... ....#.....#. ############ #..#..#..#.. ##.##....##.",
+            "#.....#..... ...###...### ............ #..#..#..#.. #...##..##..",
+            "#.....#..... ....#.....#. ............ #..#..#..#.. .....####...",
+            "oo.........o .##...##...# ##...##...## ......###### ............",
+            "oooo.....ooo ##...##...## .##...##...# ......###### ............",
+            "..oooo.oooo. #...##...##. ..##...##... ......###### ............",
+            "....ooooo... ...##...##.. ...##...##.. ......###### ............",
+            "......o..... ..##...##... #...##...##. ......###### ............",
+            "............ .##...##...# ##...##...## ......###### ............",
+        };
+        // On the picture formats that cells paste their shapes onto (RGB32) and draw on (RGB888).
+        for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+            QStringList seen(12);
+            for (int k = 0; k < 10; ++k) {
+                const QImage image = drawn(1, cellPalette[k], cellPalette[k], cellPalette[NoPiece], format);
+                for (int i = 0; i < 12 * 6; ++i) // row by row
+                    seen[k / 5 * 6 + i / 12] += QString(k % 5 && i % 12 == 0 ? " " : "") + ink(image.pixel(Side + 12 + i % 12, Side + 12 + i / 12), cellPalette[k]);
+                // A piece shows the same pattern whether the cell it belongs to or the cell above
+                // draws it.
+                const QImage below = drawn(1, Qt::black, cellPalette[k], cellPalette[NoPiece], format);
+                const QImage above = drawn(0, Qt::black, Qt::black, cellPalette[k], format);
+                int shared = 0;
+                for (int i = 0; i < Side * Side / 8 && k < 9; ++i) { // the piece's middle, off its edge
+                    const QPoint p(Side * 5 / 4 + i % (Side / 2), Side + 1 + i / (Side / 2));
+                    const bool plain = below.pixel(p) == cellPalette[k].rgb();
+                    QVERIFY2(plain == (above.pixel(p) == cellPalette[k].rgb()), qPrintable(QString::number(k)));
+                    shared += plain;
+                }
+                QVERIFY(k == 9 || shared > 20);
+            }
+            QCOMPARE(seen, expected); // every two colours told apart
+        }
+    }
+};
 
 QTEST_MAIN(BoardTest)
 #include "tst_board.moc"

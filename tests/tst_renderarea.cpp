@@ -109,6 +109,30 @@ private slots:
         QCOMPARE(onScreen(stage.area.rect()), shot(stage.area));
     }
 
+    // The menu from its double-size picture and the board drawn afresh at every device pixel;
+    // CTest runs this again on a screen of pixel ratio 2.
+    void paintsAtDevicePixels()
+    {
+        GameStage stage;
+        const qreal ratio = stage.area.devicePixelRatioF();
+        const QImage menu = rgb(QImage(ratio > 1 ? ":/images/1@2x.png" : ":/images/1.png"));
+        const QRect below(0, 130, 400, 270); // below the greeting
+        const QRect part(below.topLeft() * ratio, below.size() * ratio);
+        QCOMPARE(shot(stage.area).copy(part), menu.copy(part));
+
+        stage.area.StartClassicGame();
+        QImage board(QSize(260, 260) * ratio, QImage::Format_RGB32);
+        board.setDevicePixelRatio(ratio);
+        board.fill(Qt::white);
+        QPainter painter(&board);
+        painter.setRenderHint(QPainter::Antialiasing);
+        stage.area.board.drawAll(painter);
+        painter.end();
+        // Inside the black frame everything is the board's own drawing.
+        const QRect inside(QPoint(12, 12) * ratio, QSize(236, 236) * ratio);
+        QCOMPARE(shot(stage.area).copy(inside), board.copy(inside));
+    }
+
     void menuFollowsThePointer_data()
     {
         QTest::addColumn<QPoint>("pointer"); // where it goes from the classic button

@@ -8,78 +8,57 @@ import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-PLACEHOLDER = re.compile(r'%\d+')
-
 
 def mnemonics(text):
     """The characters marked by a single '&' ("&&" is a literal ampersand)."""
-    marks, i = [], 0
-    while i < len(text):
-        if text[i] == '&':
-            if text[i + 1:i + 2] == '&':
-                i += 2
-                continue
-            if i + 1 < len(text):
-                marks.append(text[i + 1])
-        i += 1
-    return marks
+    return re.findall(r'&([^&])', text.replace('&&', ''))
 
 
 def edges(text):
-    return (len(text) - len(text.lstrip()), len(text) - len(text.rstrip()))
+    return len(text) - len(text.lstrip()), len(text) - len(text.rstrip())
 
 
-def check_message(context, source, translation):
-    faults = []
-    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation)):
-        faults.append('placeholders differ')
-    if source.count('\n') != translation.count('\n'):
-        faults.append('line breaks differ')
-    if edges(source) != edges(translation):
-        faults.append('leading/trailing blanks differ')
+def check_message(source, translation):
+    placeholders = (sorted(re.findall(r'%\d+', t)) for t in (source, translation))
     src_marks, tr_marks = mnemonics(source), mnemonics(translation)
-    if len(tr_marks) > 1:
-        faults.append('more than one mnemonic')
-    elif src_marks and not tr_marks:
-        faults.append('mnemonic lost')
-    elif tr_marks and not src_marks:
-        faults.append('mnemonic added')
-    elif tr_marks and not tr_marks[0].isalnum():
-        faults.append(f"mnemonic on '{tr_marks[0]}'")
-    return [f'{context} "{source}" -> "{translation}": {f}' for f in faults]
+    faults = {
+        'placeholders differ': next(placeholders) != next(placeholders),
+        'line breaks differ': source.count('\n') != translation.count('\n'),
+        'leading/trailing blanks differ': edges(source) != edges(translation),
+        'more than one mnemonic': len(tr_marks) > 1,
+        'mnemonic lost': bool(src_marks) and not tr_marks,
+        'mnemonic added': bool(tr_marks) and not src_marks,
+        f"mnemonic on '{''.join(tr_marks[:1])}'": len(tr_marks) == 1 and not tr_marks[0].isalnum(),
+    }
+    return [fault for fault, found in faults.items() if found]
 
 
 def check_file(path):
-    faults = []
     try:
         root = ET.parse(path).getroot()
     except ET.ParseError as error:
         return [f'{path}: not readable: {error}']
+    faults = []
     for context in root.iter('context'):
-        name = context.findtext('name')
-        letters = {}
+        name, letters = context.findtext('name'), {}
         for message in context.iter('message'):
-            source = message.findtext('source') or ''
-            node = message.find('translation')
+            source, node = message.findtext('source') or '', message.find('translation')
             translation = (node.text or '') if node is not None else ''
             if node is None or node.get('type') in ('unfinished', 'vanished', 'obsolete') or not translation:
                 faults.append(f'{name} "{source}": not translated')
                 continue
-            faults += check_message(name, source, translation)
+            faults += [f'{name} "{source}" -> "{translation}": {f}' for f in check_message(source, translation)]
             for mark in mnemonics(translation)[:1]:
                 letters.setdefault(mark.casefold(), []).append(translation)
-        for mark, texts in letters.items():
-            if len(texts) > 1:
-                faults.append(f"{name}: mnemonic '{mark}' shared by " + ', '.join(f'"{t}"' for t in texts))
+        faults += [f"{name}: mnemonic '{mark}' shared by " + ', '.join(f'"{t}"' for t in texts)
+                   for mark, texts in letters.items() if len(texts) > 1]
     return [f'{path}: {f}' for f in faults]
 
 
 def main(args):
     files = args or sorted(str(p) for p in (Path(__file__).resolve().parent.parent / 'translations').glob('*.ts'))
     faults = [f for path in files for f in check_file(path)]
-    for fault in faults:
-        print(fault)
-    print(f'{len(files)} files checked, {len(faults)} faults')
+    print('\n'.join(faults + [f'{len(files)} files checked, {len(faults)} faults']))
     return 1 if faults or not files else 0
 
 

@@ -10,6 +10,7 @@
 void RenderArea::SetPlayer(const QString &name, int level, int subLevel)
 {
     playerName = name;
+    menuText = MenuTextLayout(name);
     this->level = level;
     this->subLevel = subLevel;
 }
@@ -18,22 +19,22 @@ void RenderArea::StopGame()
 {
     repaintTimer->stop();
     board.active = false;
-    board.mode = 0;
+    board.mode = NoGame;
     update();
 }
 
 void RenderArea::MenuClick()
 {
-    if (hoverRegion == 1)
+    if (hoverRegion == ClassicButton)
         StartClassicGame();
-    else if (hoverRegion == 2)
+    else if (hoverRegion == PuzzleButton)
         StartPuzzleGame();
 }
 
 void RenderArea::StartClassicGame()
 {
     setCursor(Qt::ArrowCursor);
-    board.mode = 1;
+    board.mode = ClassicGame;
     LoadClassicLevel();
 }
 
@@ -63,7 +64,7 @@ void RenderArea::StartPuzzleGame()
             return;
         RestartSeries();
     }
-    board.mode = 2;
+    board.mode = PuzzleGame;
     LoadPuzzleLevel();
 }
 
@@ -90,6 +91,8 @@ void RenderArea::LoadLevel(const QString &path)
     clockShown = true;
     clock.restart();
     repaintTimer->start(1000);
+    // A level of the same size as the last one brings no resize, and so no repaint of its own.
+    update();
 }
 
 int RenderArea::GameSeconds() const
@@ -99,14 +102,14 @@ int RenderArea::GameSeconds() const
 
 void RenderArea::FinishLevel()
 {
-    if (board.mode != 1 && board.mode != 2)
+    if (board.mode != ClassicGame && board.mode != PuzzleGame)
         return;
     repaintTimer->stop();
     clockShown = false;
     PlayEffect(levelCompleteSample);
     const int seconds = GameSeconds();
 
-    if (board.mode == 1) {
+    if (board.mode == ClassicGame) {
         showCompletionBox(starPixmap,
                           tr("Congratulations!") + QLatin1Char(' ')
                               + tr("You have finished classic game for %1 sec.").arg(seconds)
@@ -127,13 +130,13 @@ void RenderArea::FinishLevel()
 
 void RenderArea::NextStage()
 {
-    if (board.mode != 2)
+    if (board.mode != PuzzleGame)
         return;
-    ++subLevel;
-    if (subLevel > subLevelCount(level)) {
+    const SeriesStage next = carriedStage(level, ++subLevel);
+    if (next.level != level) {
         showCompletionBox(starPixmap, tr("Stage %1 complete!").arg(level));
-        subLevel = 1;
-        ++level;
+        level = next.level;
+        subLevel = next.sublevel;
         if (level > SeriesLevels) {
             board.active = false;
             emit MainMenuWin();

@@ -5,12 +5,10 @@
 #include "cellpalette.h"
 #include "fmodlayer.h"
 #include "gamedata.h"
+#include "playerfolder.h"
 #include "series.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,206 +18,115 @@ namespace {
 
 int alerts = 0;
 
-void countAlert(const QString &, const QString &)
-{
-    ++alerts;
-}
+// The working directory from prepare() on, where the readers read and the inputs are written
+// (a scratch folder that cannot take an input ends the run).
+const PlayerFolder *scratch = nullptr;
 
-void writeFile(const QString &file, const QByteArray &bytes)
-{
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
-        std::abort(); // the scratch folder itself is broken: no check could mean anything
-}
-
-// Collects the properties that did not hold.
-struct Faults {
-    QStringList list;
-    void expect(bool holds, const QString &what)
-    {
-        if (!holds)
-            list << what;
-    }
-    QString text() const { return list.join(QStringLiteral("; ")); }
+// The properties that did not hold, each named by what.
+struct Faults : QStringList {
+    void expect(bool holds, const QString &what) { if (!holds) append(what); }
 };
 
 QString checkLevel(const QByteArray &bytes)
 {
-    writeFile(QStringLiteral("level.map"), bytes);
+    scratch->write(QStringLiteral("level.map"), bytes);
     Board board;
     alerts = 0;
     board.load(QStringLiteral("level.map"));
     Faults f;
     const bool loaded = board.columns > 0;
     f.expect(loaded != (alerts > 0), QStringLiteral("a level must load or be reported damaged"));
-    f.expect(board.columns >= 0 && board.columns <= 66 && board.rows >= 0 && board.rows <= 66,
-             QStringLiteral("size %1 x %2").arg(board.columns).arg(board.rows));
-    f.expect(board.mapColumns == 3 * board.columns && board.mapRows == 3 * board.rows
-                 && board.pieceMap.size() == size_t(board.mapColumns) * size_t(board.mapRows),
-             QStringLiteral("pieceMap does not match the size"));
-    for (int value : board.pieceMap)
-        f.expect(value >= 0 && value < PaletteSize, QStringLiteral("piece %1").arg(value));
-    if (!loaded || !f.list.isEmpty())
-        return f.text();
-
-    // A loaded level is playable: built it is solved, and every turn is undone by its reverse.
+    f.expect(board.columns <= 66 && board.rows <= 66 && board.mapColumns == 3 * board.columns
+                 && board.mapRows == 3 * board.rows && board.pieceMap.size() == size_t(board.mapColumns) * size_t(board.mapRows)
+                 && std::all_of(board.pieceMap.begin(), board.pieceMap.end(), [](int v) { return v >= 0 && v < PaletteSize; }),
+             QStringLiteral("size %1 x %2 or pieces out of range").arg(board.columns).arg(board.rows));
+    if (!loaded || !f.isEmpty())
+        return f.join(QStringLiteral("; "));
+    // A loaded level is playable: built it is solved, and a turn is undone by its reverse
+    // (along the diagonal, ring and corners included; a turn repaints every cell, so a few).
     board.build();
-    f.expect(board.cells.size() == size_t(board.columns) * size_t(board.rows),
-             QStringLiteral("cells do not match the size"));
     f.expect(board.isSolved(), QStringLiteral("a built board is not solved"));
-    // Along the diagonal, ring and corners included; a turn repaints every cell, so a few.
     const std::vector<int> built = board.pieceMap;
-    const int step = std::max(1, std::max(board.rows, board.columns) / 8);
-    for (int i = 0; i < std::max(board.rows, board.columns); i += step) {
+    const int side = std::max(board.rows, board.columns);
+    for (int i = 0; i < side; i += std::max(1, side / 8)) {
         board.rotateLeft(i % board.rows, i % board.columns);
         board.rotateRight(i % board.rows, i % board.columns);
     }
     f.expect(board.pieceMap == built, QStringLiteral("a turn and its reverse changed the board"));
-    return f.text();
+    return f.join(QStringLiteral("; "));
 }
 
-QString settingsText()
+// The player's files: what could make the game misbehave is in range, and what is saved is read
+// back as it was: saved again, it gives the same bytes.
+QString checkPlayerFile(Reader reader, const QByteArray &bytes)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 [%6]")
-        .arg(DrawGrid).arg(GameLevel).arg(SoundOn).arg(MusicOn).arg(MasterVolume)
-        .arg(QString::fromLatin1(LanguageFile.toUtf8().toPercentEncoding()));
-}
-
-QString checkSettings(const QByteArray &bytes)
-{
-    writeFile(QStringLiteral("game.dat"), bytes);
-    // The order of a start-up: the translation name first, then the settings.
-    const QString language = ReadLanguageFile();
+    const struct { QString file; void (GameData::*load)(); void (GameData::*save)(); } readers[] = {
+        {QStringLiteral("game.dat"), &GameData::LoadSettings, &GameData::SaveSettings},
+        {QStringLiteral("profiles.dat"), &GameData::LoadProfiles, &GameData::SaveProfiles},
+        {QStringLiteral("data.dat"), &GameData::LoadBestResults, &GameData::SaveBestResults}};
+    const auto &r = readers[int(reader) - int(Reader::Settings)];
+    scratch->write(r.file, bytes);
+    // The order of a start-up: the translation's name first, then the settings.
+    const QString language = reader == Reader::Settings ? ReadLanguageFile() : LanguageFile;
     GameData data(QStringLiteral("game.dat"));
-    data.LoadSettings();
+    (data.*r.load)();
     Faults f;
-    f.expect(language == LanguageFile, QStringLiteral("start-up read another language file"));
-    // The switches are kept as read; what could make the game misbehave is in range.
-    f.expect(data.gameLevel >= 1 && data.gameLevel <= 5 && GameLevel == data.gameLevel
+    f.expect(language == LanguageFile && !LanguageFile.contains(QRegularExpression(QStringLiteral("\\s"))),
+             QStringLiteral("start-up read another language file"));
+    f.expect(data.gameLevel >= 1 && data.gameLevel <= 5 && (reader != Reader::Settings || GameLevel == data.gameLevel)
                  && MasterVolume >= 0 && MasterVolume <= 255,
-             QStringLiteral("out of range: ") + settingsText());
-    f.expect(!LanguageFile.contains(QRegularExpression(QStringLiteral("\\s"))),
-             QStringLiteral("language file name holds white space"));
-    // What is saved reads back as it was.
-    const QString before = settingsText();
-    data.SaveSettings();
-    data.LoadSettings();
-    f.expect(settingsText() == before, QStringLiteral("saved %1, read back %2").arg(before, settingsText()));
-    return f.text();
-}
-
-// A stage the series has, or the series finished (level 6 or beyond, whatever the stage).
-bool inSeries(const Profile &p)
-{
-    return p.level > SeriesLevels || (p.sublevel >= 1 && p.sublevel <= subLevelCount(p.level));
-}
-
-QString profilesText(const GameData &data)
-{
-    QStringList parts{QStringLiteral("%1/%2").arg(CurrentProfile).arg(data.profileCount)};
+             QStringLiteral("settings out of range"));
+    f.expect(data.profileCount == int(data.profiles.size()) && CurrentProfile >= -1 && CurrentProfile < data.profileCount,
+             QStringLiteral("profile count or current profile"));
     for (const Profile &p : data.profiles)
-        parts << QStringLiteral("%1:%2-%3-%4").arg(p.name).arg(p.level).arg(p.sublevel).arg(p.reserved);
-    return parts.join(QLatin1Char(' '));
-}
-
-QString checkProfiles(const QByteArray &bytes)
-{
-    writeFile(QStringLiteral("profiles.dat"), bytes);
-    GameData data(QStringLiteral("game.dat"));
-    data.LoadProfiles();
-    Faults f;
-    f.expect(data.profileCount == int(data.profiles.size()), QStringLiteral("profileCount"));
-    f.expect(CurrentProfile >= -1 && CurrentProfile < int(data.profiles.size()),
-             QStringLiteral("CurrentProfile %1").arg(CurrentProfile));
-    for (const Profile &p : data.profiles)
-        f.expect(inSeries(p), QStringLiteral("position %1-%2").arg(p.level).arg(p.sublevel));
-    const QString before = profilesText(data);
-    data.SaveProfiles();
-    data.LoadProfiles();
-    f.expect(profilesText(data) == before, QStringLiteral("profiles changed by a save"));
-    return f.text();
-}
-
-QString resultsText(const GameData &data)
-{
-    QStringList parts;
-    for (const BestResult &r : data.classicTop + data.puzzleTop)
-        parts << QStringLiteral("%1:%2:%3").arg(r.name).arg(r.time).arg(r.score);
-    return parts.join(QLatin1Char(' '));
-}
-
-QString checkResults(const QByteArray &bytes)
-{
-    writeFile(QStringLiteral("data.dat"), bytes);
-    GameData data(QStringLiteral("game.dat"));
-    data.LoadBestResults();
-    Faults f;
-    f.expect(data.classicTop.size() == 10 && data.puzzleTop.size() == 10,
-             QStringLiteral("lists of %1 and %2").arg(data.classicTop.size()).arg(data.puzzleTop.size()));
-    const QString before = resultsText(data);
-    data.SaveBestResults();
-    data.LoadBestResults();
-    f.expect(resultsText(data) == before, QStringLiteral("results changed by a save"));
-    // The classic insertion the game makes after a won board keeps ten places.
-    data.AddClassicResult(1);
-    f.expect(data.classicTop.size() == 10, QStringLiteral("classic insertion broke the list"));
-    return f.text();
+        f.expect(p.level > SeriesLevels || (p.sublevel >= 1 && p.sublevel <= subLevelCount(p.level)),
+                 QStringLiteral("position %1-%2 outside the series").arg(p.level).arg(p.sublevel));
+    const auto tenPlaces = [&] {
+        return reader != Reader::Results
+            || (data.classicTop.size() == BestResultPlaces && data.puzzleTop.size() == BestResultPlaces);
+    };
+    f.expect(tenPlaces(), QStringLiteral("best lists not of ten places"));
+    data.AddClassicResult(1); // as a won classic board does
+    f.expect(tenPlaces(), QStringLiteral("the classic insertion broke the list"));
+    QByteArray saved[2];
+    for (QByteArray &bytes : saved) {
+        (data.*r.save)();
+        bytes = scratch->read(r.file);
+        (data.*r.load)();
+    }
+    f.expect(saved[0] == saved[1], QStringLiteral("saved %1, read back and saved %2").arg(saved[0].toHex(), saved[1].toHex()));
+    return f.join(QStringLiteral("; "));
 }
 
 QString checkModule(const QByteArray &bytes)
 {
-    writeFile(QStringLiteral("song.mod"), bytes);
+    scratch->write(QStringLiteral("song.mod"), bytes);
     FMUSIC_MODULE *song = FMUSIC_LoadSong("song.mod");
-    Faults f;
-    if (!song) {
-        const int error = FSOUND_GetError();
-        f.expect(error == FMOD_ERR_FILE_FORMAT || error == FMOD_ERR_FILE_BAD || error == FMOD_ERR_MEMORY,
-                 QStringLiteral("refused with error %1").arg(error));
-        return f.text();
-    }
-    f.expect(FMUSIC_SetMasterVolume(song, 300) && !FMUSIC_IsFinished(song),
-             QStringLiteral("a loaded module is not usable"));
-    f.expect(FMUSIC_FreeSong(song), QStringLiteral("a loaded module cannot be freed"));
-    return f.text();
+    const int error = FSOUND_GetError();
+    if (!song)
+        return error == FMOD_ERR_FILE_FORMAT || error == FMOD_ERR_FILE_BAD || error == FMOD_ERR_MEMORY
+            ? QString() : QStringLiteral("refused with error %1").arg(error);
+    const bool usable = FMUSIC_SetMasterVolume(song, 300) && !FMUSIC_IsFinished(song);
+    return FMUSIC_FreeSong(song) && usable ? QString() : QStringLiteral("a loaded module is not usable or cannot be freed");
 }
 
 } // namespace
 
-QString name(Reader reader)
-{
-    switch (reader) {
-    case Reader::Level: return QStringLiteral("level");
-    case Reader::Settings: return QStringLiteral("settings");
-    case Reader::Profiles: return QStringLiteral("profiles");
-    case Reader::Results: return QStringLiteral("results");
-    case Reader::Module: return QStringLiteral("module");
-    }
-    return {};
-}
+QString name(Reader reader) { return QStringList{"level", "settings", "profiles", "results", "module"}[int(reader)]; }
 
 void prepare(Reader reader)
 {
-    static QTemporaryDir scratch; // removed when the process ends normally
-    if (!scratch.isValid() || !QDir::setCurrent(scratch.path()))
+    static const PlayerFolder folder; // removed when the process ends normally
+    scratch = &folder;
+    setAlertPresenter([](const QString &, const QString &) { ++alerts; });
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    if (reader == Reader::Module && !FSOUND_Init(44100, 32, 0))
         std::abort();
-    setAlertPresenter(&countAlert);
-    if (reader == Reader::Module) {
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        if (!FSOUND_Init(44100, 32, 0))
-            std::abort();
-    }
 }
 
 QString check(Reader reader, const QByteArray &bytes)
 {
-    switch (reader) {
-    case Reader::Level: return checkLevel(bytes);
-    case Reader::Settings: return checkSettings(bytes);
-    case Reader::Profiles: return checkProfiles(bytes);
-    case Reader::Results: return checkResults(bytes);
-    case Reader::Module: return checkModule(bytes);
-    }
-    return {};
+    return reader == Reader::Level ? checkLevel(bytes) : reader == Reader::Module ? checkModule(bytes) : checkPlayerFile(reader, bytes);
 }
 
 } // namespace fuzzcheck

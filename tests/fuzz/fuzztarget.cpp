@@ -6,20 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
 constexpr auto reader = fuzzcheck::Reader::TAVNI_FUZZ_READER;
-}
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzzcheck::prepare(reader);
-    return 0;
-}
+extern "C" int LLVMFuzzerInitialize(int *, char ***) { return fuzzcheck::prepare(reader), 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString fault =
-        fuzzcheck::check(reader, QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)));
+    const QString fault = fuzzcheck::check(reader, QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)));
     if (!fault.isEmpty()) {
         std::fprintf(stderr, "%s reader: %s\n", qPrintable(fuzzcheck::name(reader)), qPrintable(fault));
         std::abort();

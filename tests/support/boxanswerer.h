@@ -1,44 +1,46 @@
-// Answers the modal message boxes that the code under test opens, so that no test waits for a
-// person, and writes down each box it saw.
+// Answers the modal message boxes and text prompts that the code under test opens, so that no
+// test waits for a person, and writes down each one it saw.
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
+#include <QtWidgets>
 
-// An answer is a button's text, "<Enter>", "<Escape>" or "<Close>" (the title bar's close); a
-// box that finds no answer left is escaped. Each box goes into the log as "text [buttons]",
-// then " *" when it shows the game's star picture, then " | " and what look() says while the
-// box is open.
+// An answer is "<Enter>" (a prompt keeps its pre-filled text), "<Escape>", "<Close>" (the title
+// bar's close), or else a box's button text or the text typed into a prompt; with no answer left
+// a box or prompt is escaped. A box goes into the log as "text [buttons]", then " *" when it
+// shows the game's star picture; a prompt as "title|label|pre-filled text"; then " | " and what
+// look() says while it is open.
 struct BoxAnswerer : QObject {
-    BoxAnswerer() { startTimer(0); } // the boxes' nested event loops fire it
-
-    QStringList answers;
-    QStringList log;
+    explicit BoxAnswerer(const QStringList &answers = {}) : answers(answers) { startTimer(0); } // the boxes' nested event loops fire it
+    QStringList answers, log;
     virtual QString look() { return {}; }
 
 protected:
     void timerEvent(QTimerEvent *) override
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        QWidget *open = QApplication::activeModalWidget();
+        auto *prompt = qobject_cast<QInputDialog *>(open);
+        auto *box = qobject_cast<QMessageBox *>(open);
+        if (!(prompt || box) || !open->isVisible())
             return;
         const QString answer = answers.isEmpty() ? QStringLiteral("<Escape>") : answers.takeFirst();
-        QStringList buttons;
-        for (QAbstractButton *button : box->buttons())
-            buttons += button->text();
-        const QImage star(QStringLiteral(":/images/star.png"));
-        const bool starred = box->iconPixmap().toImage().convertToFormat(star.format()) == star;
-        log += box->text() + " [" + buttons.join(", ") + (starred ? "] * | " : "] | ") + look();
-        if (answer == "<Close>")
-            box->close();
-        else if (answer == "<Enter>" || answer == "<Escape>")
-            QTest::keyClick(box, answer == "<Enter>" ? Qt::Key_Return : Qt::Key_Escape);
-        // An answer naming no button leaves the box open, to be escaped and logged again.
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == answer)
-                button->click();
+        if (prompt) {
+            log += prompt->windowTitle() + '|' + prompt->labelText() + '|' + prompt->textValue() + " | " + look();
+            if (!answer.startsWith('<'))
+                prompt->setTextValue(answer);
+        } else {
+            QStringList buttons;
+            for (QAbstractButton *button : box->buttons()) buttons += button->text();
+            const QImage star(QStringLiteral(":/images/star.png"));
+            const bool starred = box->iconPixmap().toImage().convertToFormat(star.format()) == star;
+            log += box->text() + " [" + buttons.join(", ") + (starred ? "] * | " : "] | ") + look();
+            // An answer naming no button leaves the box open, to be escaped and logged again.
+            if (const int chosen = buttons.indexOf(answer); chosen >= 0)
+                return box->buttons().at(chosen)->click();
         }
+        if (answer == "<Close>")
+            open->close();
+        else if (prompt || answer == "<Escape>" || answer == "<Enter>")
+            QTest::keyClick(open, answer == "<Escape>" ? Qt::Key_Escape : Qt::Key_Return);
     }
 };

@@ -17,8 +17,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 void loadRows(Board &board, const QStringList &valueRows)
 {
     QTemporaryDir dir;
-    const QString text = QStringLiteral("1\r\n1\r\n%1,%2\r\n%3").arg(valueRows[0].count(',') + 1)
-                             .arg(valueRows.size()).arg(valueRows.join(','));
+    const QString text = QStringLiteral("1\r\n1\r\n%1,%2\r\n%3").arg(valueRows[0].count(',') + 1).arg(valueRows.size()).arg(valueRows.join(','));
     board.load(writeFile(dir, QStringLiteral("level.map"), text.toLatin1()));
     board.build();
 }
