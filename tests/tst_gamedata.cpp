@@ -109,7 +109,6 @@ private slots:
             {"game.dat", "7\n4294967297\n2\n3\n999\nx\n", "7\n5\n2\n3\n255\nx\n"},
             {"game.dat", "0\n-4294967291\n-1\n0\n-5\nx\n", "0\n1\n-1\n0\n0\nx\n"},
             {"game.dat", "-9999999999\n0\n1\n1\n9\nx\n", "-2147483648\n1\n1\n1\n9\nx\n"},
-            {"game.dat", "1\n2\n", "1\n2\n0\n0\n0\n\n"}, // values cut off are 0
             // Stages 74 and 26 end levels 1 and 5; a stage past the end of its level is the
             // next level's first (after level 5, the finished series); a stage before the first,
             // or a level before the first, starts it. A finished series keeps what was stored.
