@@ -28,15 +28,12 @@ void registerFaces()
 void installBoardFonts(const QString &language)
 {
     registerFaces();
-    QString own = QStringLiteral("JP");
+    QStringList cjk{QStringLiteral("Tavni Serif CJK JP"), QStringLiteral("Tavni Serif CJK KR"),
+                    QStringLiteral("Tavni Serif CJK SC")};
     if (language.startsWith(QLatin1String("ko")))
-        own = QStringLiteral("KR");
+        cjk.move(1, 0);
     else if (language.startsWith(QLatin1String("zh")))
-        own = QStringLiteral("SC");
-    QStringList cjk;
-    for (const QString &region : {own, QStringLiteral("JP"), QStringLiteral("KR"), QStringLiteral("SC")})
-        if (!cjk.contains(QStringLiteral("Tavni Serif CJK ") + region))
-            cjk << QStringLiteral("Tavni Serif CJK ") + region;
+        cjk.move(2, 0);
     families() = QStringList{QStringLiteral("Tavni Serif")} + cjk;
 }
 
